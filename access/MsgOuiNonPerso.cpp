@@ -1,0 +1,9 @@
+#include "MsgOuiNonPerso.h"
+
+TfMsgOuiNonPerso* fMsgOuiNonPerso = nullptr;
+
+TfMsgOuiNonPerso::TfMsgOuiNonPerso(QWidget* parent) : Fiche(parent)
+{
+    setObjectName(QStringLiteral("fMsgOuiNonPerso"));
+    fMsgOuiNonPerso = this;
+}

@@ -1,0 +1,9 @@
+#include "NouvelEleve.h"
+
+TfNouvelEleve* fNouvelEleve = nullptr;
+
+TfNouvelEleve::TfNouvelEleve(QWidget* parent) : Fiche(parent)
+{
+    setObjectName(QStringLiteral("fNouvelEleve"));
+    fNouvelEleve = this;
+}

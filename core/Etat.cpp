@@ -1,0 +1,8 @@
+#include "Etat.h"
+
+EtatProgramme etat;
+
+void reinitialiserEtat()
+{
+    etat = EtatProgramme{};
+}

@@ -1,0 +1,42 @@
+#include "Profil.h"
+
+#include "CodesNomFichier.h"
+
+namespace {
+const Profil* courant = nullptr;
+}
+
+const Profil& profilOmbrivelle()
+{
+    static const Profil p = [] {
+        Profil r;
+        r.nomProgramme = QStringLiteral("Ombrivelle");
+        r.titre = QStringLiteral("Ombrivelle - Version 1.1");
+        r.fichierIni = QStringLiteral("ombrivelle.ini");
+        r.infixe = QStringLiteral("_OBV_");
+        r.cleExercices = QStringLiteral("REPERTOIRE TEXTES");
+        r.dossierExercices = QStringLiteral("_Exercices_OBV");
+        r.messageExercices = QStringLiteral(
+            "Le répertoire où se trouve le dossier [_Exercices_OBV] est introuvable.\r"
+            "Il est nécessaire de redéfinir son chemin d'accès dans le fichier INI.");
+        r.cleBilans = QStringLiteral("REPERTOIRE BILANS");
+        r.messageBilans = QStringLiteral(
+            "Le répertoire où se trouve le dossier [_Bilans] est introuvable.\r"
+            "Il est nécessaire de redéfinir son chemin d'accès dans le fichier INI.");
+        r.minimumChoixItems = 1;
+        r.choixItems = {1, 3, 5, 7, 10, 15, 20};
+        r.codesNomFichier = codesNomFichierCommuns();
+        return r;
+    }();
+    return p;
+}
+
+const Profil& profil()
+{
+    return courant ? *courant : profilOmbrivelle();
+}
+
+void definirProfil(const Profil& p)
+{
+    courant = &p;
+}

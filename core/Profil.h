@@ -1,0 +1,33 @@
+#pragma once
+// What tells the two programs apart in the framework they share: names, file infix, settings
+// keys and the counts of their dialogs.
+
+#include <QList>
+#include <QPair>
+#include <QString>
+
+struct Profil {
+    QString nomProgramme;          // "Ombrivelle"
+    QString titre;                 // application title, set at the first activation
+    QString fichierIni;            // settings file beside the executable
+    QString infixe;                // "_OBV_" in the names of the pupil's results files
+    QString cleExercices;          // settings key of the exercise bank
+    QString dossierExercices;      // default bank folder beside the executable
+    QString messageExercices;      // message of a missing bank folder
+    QString cleBilans;             // settings key of the results folder
+    QString messageBilans;         // message of a missing results folder
+    bool lireRespectEspaces = true;
+    bool lireEnregistrementTexte = true;
+    bool lireEnregistrementSon = false;
+    bool lireCheminLogSon = false;
+    bool sauvegardeReussites = true;      // ".old" backup and recovery of the successes file
+    int minimumChoixItems = 1;            // the number-of-items dialog opens above this count
+    QList<int> choixItems;                // counts of rChoix1, 2, 3, 5, 6, 7, 8
+    QList<QPair<QString, QString>> codesNomFichier; // file-name codes and their characters
+};
+
+const Profil& profilOmbrivelle();
+
+// The profile of the running program.
+const Profil& profil();
+void definirProfil(const Profil& p);

@@ -1,0 +1,245 @@
+#include "Texte.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <array>
+
+#include "Chemins.h"
+#include "ErreurES.h"
+
+namespace {
+
+// Code points of the bytes 0x80 to 0x9F; the five bytes that Windows-1252 leaves undefined
+// keep their own value, as Windows itself maps them.
+constexpr std::array<char16_t, 32> haut1252 = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+int octet1252(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    for (int i = 0; i < 32; ++i)
+        if (haut1252[i] == c)
+            return 0x80 + i;
+    return -1;
+}
+
+bool estCaractereDeRognage(QChar c)
+{
+    return c.unicode() <= 32;
+}
+
+} // namespace
+
+QString depuisWindows1252(const QByteArray& octets)
+{
+    QString r(octets.size(), Qt::Uninitialized);
+    QChar* d = r.data();
+    for (qsizetype i = 0; i < octets.size(); ++i) {
+        const auto b = static_cast<unsigned char>(octets[i]);
+        d[i] = (b >= 0x80 && b < 0xA0) ? QChar(haut1252[b - 0x80]) : QChar(b);
+    }
+    return r;
+}
+
+QByteArray versWindows1252(const QString& texte)
+{
+    QByteArray r;
+    r.reserve(texte.size());
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+        const QChar c = texte[i];
+        if (c.isHighSurrogate() && i + 1 < texte.size() && texte[i + 1].isLowSurrogate())
+            ++i; // one character outside the table, one "?"
+        const int b = octet1252(c.unicode());
+        r.append(b < 0 ? '?' : static_cast<char>(b));
+    }
+    return r;
+}
+
+bool representableEnWindows1252(const QString& texte)
+{
+    for (QChar c : texte)
+        if (octet1252(c.unicode()) < 0)
+            return false;
+    return true;
+}
+
+QString decoderFichier(const QByteArray& octets)
+{
+    bool nonAscii = false;
+    for (char c : octets)
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            nonAscii = true;
+            break;
+        }
+    if (nonAscii) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString t = utf8.decode(octets);
+        if (!utf8.hasError()) {
+            if (t.startsWith(QChar(0xFEFF)))
+                t.remove(0, 1);
+            return t;
+        }
+    }
+    return depuisWindows1252(octets);
+}
+
+QStringList decouperLignes(const QString& texte)
+{
+    QStringList lignes;
+    qsizetype debut = 0;
+    const qsizetype n = texte.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (texte[i] == QLatin1Char('\n')) {
+            qsizetype fin = i;
+            if (fin > debut && texte[fin - 1] == QLatin1Char('\r'))
+                --fin;
+            lignes.append(texte.mid(debut, fin - debut));
+            debut = i + 1;
+        }
+    }
+    if (debut < n)
+        lignes.append(texte.mid(debut));
+    return lignes;
+}
+
+QString lireTexte(const QString& chemin)
+{
+    QFile f(resoudreChemin(chemin));
+    if (!f.open(QIODevice::ReadOnly))
+        throw ErreurES(chemin);
+    const QByteArray octets = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        throw ErreurES(chemin);
+    return decoderFichier(octets);
+}
+
+QStringList lireLignes(const QString& chemin)
+{
+    return decouperLignes(lireTexte(chemin));
+}
+
+bool ecrireLignesSansErreur(const QString& chemin, const QStringList& lignes)
+{
+    QByteArray octets;
+    for (const QString& l : lignes) {
+        octets += versWindows1252(l);
+        octets += "\r\n";
+    }
+    // Written beside and renamed over, so that a failed write never leaves half a file.
+    QSaveFile f(resoudreChemin(chemin));
+    f.setDirectWriteFallback(true);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    if (f.write(octets) != octets.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
+void ecrireLignes(const QString& chemin, const QStringList& lignes)
+{
+    if (!ecrireLignesSansErreur(chemin, lignes))
+        throw ErreurES(chemin);
+}
+
+QString rogner(const QString& texte)
+{
+    qsizetype debut = 0, fin = texte.size();
+    while (debut < fin && estCaractereDeRognage(texte[debut]))
+        ++debut;
+    while (fin > debut && estCaractereDeRognage(texte[fin - 1]))
+        --fin;
+    return texte.mid(debut, fin - debut);
+}
+
+QString rognerGauche(const QString& texte)
+{
+    qsizetype debut = 0;
+    while (debut < texte.size() && estCaractereDeRognage(texte[debut]))
+        ++debut;
+    return texte.mid(debut);
+}
+
+QString rognerDroite(const QString& texte)
+{
+    qsizetype fin = texte.size();
+    while (fin > 0 && estCaractereDeRognage(texte[fin - 1]))
+        --fin;
+    return texte.left(fin);
+}
+
+QString minusculesAZ(const QString& texte)
+{
+    QString r = texte;
+    for (QChar& c : r)
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + 32);
+    return r;
+}
+
+QString majusculesAZ(const QString& texte)
+{
+    QString r = texte;
+    for (QChar& c : r)
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - 32);
+    return r;
+}
+
+bool CreerFichierVide(const QString& chemin)
+{
+    QFile f(resoudreChemin(chemin));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    f.close();
+    return f.error() == QFileDevice::NoError;
+}
+
+void AjouterTexte(const QString& chemin, const QString& texte)
+{
+    const QString reel = resoudreChemin(chemin);
+    if (!existeFichier(reel))
+        return;
+    QFile f(reel);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
+        return;
+    f.write(versWindows1252(texte));
+    f.flush();
+}
+
+void AjouterLigne(const QString& chemin, const QString& ligne)
+{
+    AjouterTexte(chemin, ligne + QStringLiteral("\r\n"));
+}
+
+QString CompleterAGauche(const QString& texte, int largeur, const QString& remplissage)
+{
+    QString r;
+    for (qsizetype i = texte.size(); i < largeur; ++i)
+        r += remplissage;
+    return r + texte;
+}
+
+QString FormaterDuree(int secondes, bool formeLongue)
+{
+    const int h = secondes / 3600;
+    const int m = (secondes % 3600) / 60;
+    const int s = secondes % 60;
+    if (formeLongue)
+        return CompleterAGauche(QString::number(h), 2, QStringLiteral(" ")) + QStringLiteral(" h ")
+               + CompleterAGauche(QString::number(m), 2, QStringLiteral(" ")) + QStringLiteral(" min ")
+               + CompleterAGauche(QString::number(s), 2, QStringLiteral(" ")) + QStringLiteral(" s");
+    QString r;
+    if (h != 0)
+        r += QString::number(h) + QStringLiteral(" h ");
+    if (m != 0)
+        r += QString::number(m) + QStringLiteral(" min ");
+    return r + QString::number(s) + QStringLiteral(" s");
+}

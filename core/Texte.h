@@ -1,0 +1,44 @@
+#pragma once
+// Text and text files as the classroom's data hold them: single-byte Windows-1252, CR LF line
+// ends. Trimming and casing follow the programs' own rules, not Unicode's: trimming removes
+// characters of code 32 or less, and casing changes only the letters A-Z and a-z.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+QString depuisWindows1252(const QByteArray& octets);
+// Characters that Windows-1252 cannot hold are written "?".
+QByteArray versWindows1252(const QString& texte);
+bool representableEnWindows1252(const QString& texte);
+
+// A file that is valid UTF-8 holding non-ASCII bytes was saved by a Linux editor: it is read as
+// UTF-8; every other file as Windows-1252.
+QString decoderFichier(const QByteArray& octets);
+// Lines ended by CR LF or LF alone; an end of line at the end of the text opens no line.
+QStringList decouperLignes(const QString& texte);
+
+// Whole-file reading and writing; a failure raises the run-time input/output error.
+QStringList lireLignes(const QString& chemin);
+QString lireTexte(const QString& chemin);
+void ecrireLignes(const QString& chemin, const QStringList& lignes);
+// The same, reporting a failure by its result only.
+bool ecrireLignesSansErreur(const QString& chemin, const QStringList& lignes);
+
+QString rogner(const QString& texte);
+QString rognerGauche(const QString& texte);
+QString rognerDroite(const QString& texte);
+QString minusculesAZ(const QString& texte);
+QString majusculesAZ(const QString& texte);
+
+// Creates the file empty, or empties it; false when that failed (nothing is reported).
+bool CreerFichierVide(const QString& chemin);
+// Appends the line and CR LF to the file when it exists; nothing otherwise, no error reported.
+void AjouterLigne(const QString& chemin, const QString& ligne);
+// Appends the text with no line end when the file exists; nothing otherwise.
+void AjouterTexte(const QString& chemin, const QString& texte);
+
+// The text with the fill repeated in front of it up to the width; never cut.
+QString CompleterAGauche(const QString& texte, int largeur, const QString& remplissage);
+// Long form " 0 h  5 min  3 s" (running time), compact form "5 min 3 s" (files, messages).
+QString FormaterDuree(int secondes, bool formeLongue);

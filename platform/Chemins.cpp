@@ -1,0 +1,151 @@
+#include "Chemins.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+QChar plie(QChar c)
+{
+    return c.toCaseFolded();
+}
+
+bool memeNom(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// Wildcard match, "*" any run and "?" one character, without regard to case.
+bool glob(const QString& nom, const QString& motif)
+{
+    qsizetype n = 0, m = 0, etoile = -1, reprise = 0;
+    while (n < nom.size()) {
+        if (m < motif.size() && (motif[m] == QLatin1Char('?') || plie(motif[m]) == plie(nom[n]))) {
+            ++n;
+            ++m;
+        } else if (m < motif.size() && motif[m] == QLatin1Char('*')) {
+            etoile = m++;
+            reprise = n;
+        } else if (etoile >= 0) {
+            m = etoile + 1;
+            n = ++reprise;
+        } else {
+            return false;
+        }
+    }
+    while (m < motif.size() && motif[m] == QLatin1Char('*'))
+        ++m;
+    return m == motif.size();
+}
+
+QString plieAZ(const QString& s)
+{
+    QString r = s;
+    for (QChar& c : r)
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + 32);
+    return r;
+}
+
+} // namespace
+
+bool avantDansListe(const QString& a, const QString& b)
+{
+    const QString pa = plieAZ(a), pb = plieAZ(b);
+    if (pa != pb)
+        return pa < pb;
+    return a < b;
+}
+
+bool correspondMotif(const QString& nom, const QString& motif)
+{
+    if (motif == QLatin1String("*") || motif == QLatin1String("*.*"))
+        return true;
+    if (motif.endsWith(QLatin1Char('.')))
+        return !nom.contains(QLatin1Char('.')) && glob(nom, motif.chopped(1));
+    return glob(nom, motif);
+}
+
+QString joindreChemin(const QString& dossier, const QString& nom)
+{
+    if (dossier.isEmpty())
+        return nom;
+    if (dossier.endsWith(QLatin1Char('/')))
+        return dossier + nom;
+    return dossier + QLatin1Char('/') + nom;
+}
+
+QString resoudreChemin(const QString& chemin)
+{
+    if (chemin.isEmpty() || QFileInfo::exists(chemin))
+        return chemin;
+    const bool absolu = chemin.startsWith(QLatin1Char('/'));
+    const bool barreFinale = chemin.endsWith(QLatin1Char('/')) && chemin.size() > 1;
+    const QStringList parties = chemin.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString base = absolu ? QStringLiteral("/") : QString();
+    bool introuvable = false;
+    for (const QString& partie : parties) {
+        QString suivant = joindreChemin(base, partie);
+        if (!introuvable && partie != QLatin1String(".") && partie != QLatin1String("..")
+            && !QFileInfo::exists(suivant)) {
+            QDir d(base.isEmpty() ? QStringLiteral(".") : base);
+            QStringList noms = d.entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                           | QDir::NoDotAndDotDot);
+            std::sort(noms.begin(), noms.end(), avantDansListe);
+            auto trouve = std::find_if(noms.begin(), noms.end(),
+                                       [&](const QString& n) { return memeNom(n, partie); });
+            if (trouve != noms.end())
+                suivant = joindreChemin(base, *trouve);
+            else
+                introuvable = true;
+        }
+        base = suivant;
+    }
+    if (barreFinale && !base.endsWith(QLatin1Char('/')))
+        base += QLatin1Char('/');
+    return base;
+}
+
+bool existe(const QString& chemin)
+{
+    return !chemin.isEmpty() && QFileInfo::exists(resoudreChemin(chemin));
+}
+
+bool existeFichier(const QString& chemin)
+{
+    if (chemin.isEmpty())
+        return false;
+    QFileInfo i(resoudreChemin(chemin));
+    return i.exists() && !i.isDir();
+}
+
+bool existeDossier(const QString& chemin)
+{
+    if (chemin.isEmpty())
+        return false;
+    return QFileInfo(resoudreChemin(chemin)).isDir();
+}
+
+QStringList listerEntrees(const QString& dossier, const QString& motif, GenreEntree genre,
+                          bool sauterCaches)
+{
+    const QString reel = resoudreChemin(dossier.isEmpty() ? QStringLiteral(".") : dossier);
+    QDir d(reel);
+    QDir::Filters filtre = QDir::NoDotAndDotDot | QDir::System | QDir::Hidden;
+    switch (genre) {
+    case GenreEntree::Tout: filtre |= QDir::AllEntries; break;
+    case GenreEntree::Fichiers: filtre |= QDir::Files; break;
+    case GenreEntree::Dossiers: filtre |= QDir::Dirs; break;
+    }
+    QStringList r;
+    const QStringList noms = d.entryList(filtre);
+    for (const QString& nom : noms) {
+        if (sauterCaches && nom.startsWith(QLatin1Char('.')))
+            continue;
+        if (correspondMotif(nom, motif))
+            r.append(nom);
+    }
+    std::sort(r.begin(), r.end(), avantDansListe);
+    return r;
+}

@@ -1,0 +1,69 @@
+#pragma once
+// The few services of the desktop that the programs use, behind one interface: a real
+// implementation on Qt for the classroom, and a scripted one that tests drive.
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class QWidget;
+class Fiche;
+
+enum class TypeBoite { Simple, Information, Avertissement, Erreur, Confirmation };
+enum class BoutonsBoite { Ok, OkAnnuler, OuiNon };
+enum class ReponseBoite { Ok, Annuler, Oui, Non };
+
+// A one-second timer of a window. Its ticks are delivered by whichever modal loop runs.
+class Minuterie {
+public:
+    virtual ~Minuterie() = default;
+    virtual void demarrer() = 0;
+    virtual void arreter() = 0;
+    virtual bool actif() const = 0;
+};
+
+class Plateforme {
+public:
+    virtual ~Plateforme() = default;
+
+    // Windows. Showing runs FormShow then FormActivate once, then waits until the form closes.
+    virtual void montrerPrincipale(Fiche& f) = 0;
+    virtual void montrerModal(Fiche& f) = 0;
+    // Ends the modal run of a form (or hides it). Closing the main window ends the program:
+    // every open modal form is closed and nothing opens afterwards.
+    virtual void fermer(Fiche& f) = 0;
+    virtual bool finDemandee() const = 0;
+
+    virtual ReponseBoite boite(const QString& titre, const QString& texte, TypeBoite type,
+                               BoutonsBoite boutons) = 0;
+
+    // Draws the window at once, so that it can be seen during a pause.
+    virtual void repeindre(QWidget* w) = 0;
+    // Pauses the interface thread: sounds go on, no input and no timer tick is delivered.
+    virtual void dormir(int millisecondes) = 0;
+
+    // Plays a sound file asynchronously; a sound that cannot be played is skipped silently.
+    virtual void jouerSon(const QString& chemin) = 0;
+    // Opens a document, folder or web address with the desktop's handler; false on failure.
+    virtual bool ouvrir(const QString& cible) = 0;
+    virtual bool lancerProgramme(const QString& programme, const QStringList& arguments) = 0;
+    virtual void viderPressePapiers() = 0;
+
+    virtual QDateTime maintenant() = 0;
+    // A uniform index in 0 .. n - 1 (n >= 1), from one generator seeded once.
+    virtual int hasard(int n) = 0;
+
+    // Folder of the executable, ending with "/".
+    virtual QString dossierProgramme() = 0;
+    // Current folder, without a final "/".
+    virtual QString dossierCourant() = 0;
+    virtual bool changerDossier(const QString& chemin) = 0;
+
+    virtual std::unique_ptr<Minuterie> creerMinuterie(int millisecondes,
+                                                      std::function<void()> tic) = 0;
+};
+
+Plateforme& plateforme();
+void installerPlateforme(Plateforme* p);

@@ -1,0 +1,228 @@
+#include "PlateformeQt.h"
+
+#include <QAudioOutput>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMediaPlayer>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
+#include <QUrl>
+
+#include "Chemins.h"
+#include "Fiche.h"
+
+namespace {
+
+class MinuterieQt : public Minuterie {
+public:
+    MinuterieQt(int ms, std::function<void()> tic)
+    {
+        timer_.setInterval(ms);
+        QObject::connect(&timer_, &QTimer::timeout, [tic] { Fiche::garde(tic); });
+    }
+    void demarrer() override { timer_.start(); }
+    void arreter() override { timer_.stop(); }
+    bool actif() const override { return timer_.isActive(); }
+
+private:
+    QTimer timer_;
+};
+
+// A message box shows a lone carriage return as a line break.
+QString lignesAffichees(QString texte)
+{
+    texte.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    texte.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return texte;
+}
+
+} // namespace
+
+PlateformeQt::PlateformeQt()
+    : generateur_(static_cast<std::mt19937::result_type>(QDateTime::currentMSecsSinceEpoch()))
+{
+}
+
+PlateformeQt::~PlateformeQt() = default;
+
+void PlateformeQt::montrerPrincipale(Fiche& f)
+{
+    principale_ = &f;
+    Fiche::fenetrePrincipale = &f;
+    f.show();
+    // The first activation opens modal windows: it runs once the message loop has started.
+    QTimer::singleShot(0, &f, [this, &f] {
+        if (fin_)
+            return;
+        Fiche::garde([&f] { f.FormShow(); });
+        Fiche::garde([&f] { f.FormActivate(); });
+    });
+}
+
+void PlateformeQt::montrerModal(Fiche& f)
+{
+    if (fin_)
+        return;
+    f.oublierFermeture();
+    f.setWindowModality(Qt::ApplicationModal);
+    Fiche::garde([&f] { f.FormShow(); });
+    if (fin_ || f.fermetureEnAttente())
+        return;
+    Fiche::garde([&f] { f.FormActivate(); });
+    if (fin_ || f.fermetureEnAttente())
+        return;
+    modales_.append(&f);
+    f.exec();
+    modales_.removeAll(&f);
+}
+
+void PlateformeQt::fermer(Fiche& f)
+{
+    if (&f == principale_) {
+        fin_ = true;
+        for (int i = modales_.size() - 1; i >= 0; --i)
+            modales_[i]->done(0);
+        f.hide();
+        QCoreApplication::exit(0);
+        return;
+    }
+    if (modales_.contains(&f))
+        f.done(0);
+    else
+        f.hide();
+}
+
+ReponseBoite PlateformeQt::boite(const QString& titre, const QString& texte, TypeBoite type,
+                                 BoutonsBoite boutons)
+{
+    if (fin_)
+        return boutons == BoutonsBoite::OuiNon ? ReponseBoite::Non
+               : boutons == BoutonsBoite::OkAnnuler ? ReponseBoite::Annuler
+                                                     : ReponseBoite::Ok;
+    QMessageBox b(principale_ && principale_->isVisible() ? principale_ : nullptr);
+    b.setWindowTitle(titre);
+    b.setText(lignesAffichees(texte));
+    switch (type) {
+    case TypeBoite::Simple: b.setIcon(QMessageBox::NoIcon); break;
+    case TypeBoite::Information: b.setIcon(QMessageBox::Information); break;
+    case TypeBoite::Avertissement: b.setIcon(QMessageBox::Warning); break;
+    case TypeBoite::Erreur: b.setIcon(QMessageBox::Critical); break;
+    case TypeBoite::Confirmation: b.setIcon(QMessageBox::Question); break;
+    }
+    QPushButton* ok = nullptr;
+    QPushButton* annuler = nullptr;
+    QPushButton* oui = nullptr;
+    QPushButton* non = nullptr;
+    switch (boutons) {
+    case BoutonsBoite::Ok:
+        ok = b.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        b.setEscapeButton(ok);
+        break;
+    case BoutonsBoite::OkAnnuler:
+        ok = b.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        annuler = b.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+        b.setEscapeButton(annuler);
+        break;
+    case BoutonsBoite::OuiNon:
+        oui = b.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
+        non = b.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
+        b.setEscapeButton(non);
+        break;
+    }
+    b.setDefaultButton(ok ? ok : oui);
+    b.exec();
+    QAbstractButton* c = b.clickedButton();
+    if (c == ok && ok)
+        return ReponseBoite::Ok;
+    if (c == oui && oui)
+        return ReponseBoite::Oui;
+    if (boutons == BoutonsBoite::OuiNon)
+        return ReponseBoite::Non;
+    if (boutons == BoutonsBoite::OkAnnuler)
+        return ReponseBoite::Annuler;
+    (void)non;
+    (void)annuler;
+    return ReponseBoite::Ok;
+}
+
+void PlateformeQt::repeindre(QWidget* w)
+{
+    if (w && w->isVisible())
+        w->repaint();
+}
+
+void PlateformeQt::dormir(int millisecondes)
+{
+    // A blocking pause: the player's own threads keep the sound going meanwhile.
+    if (millisecondes > 0)
+        QThread::msleep(static_cast<unsigned long>(millisecondes));
+}
+
+void PlateformeQt::jouerSon(const QString& chemin)
+{
+    if (!lecteur_) {
+        lecteur_ = new QMediaPlayer(qApp);
+        sortie_ = new QAudioOutput(lecteur_);
+        lecteur_->setAudioOutput(sortie_);
+    }
+    lecteur_->stop();
+    lecteur_->setSource(QUrl::fromLocalFile(QFileInfo(chemin).absoluteFilePath()));
+    lecteur_->play();
+}
+
+bool PlateformeQt::ouvrir(const QString& cible)
+{
+    QUrl url = QUrl::fromUserInput(cible, dossierCourant(), QUrl::AssumeLocalFile);
+    return QDesktopServices::openUrl(url);
+}
+
+bool PlateformeQt::lancerProgramme(const QString& programme, const QStringList& arguments)
+{
+    return QProcess::startDetached(programme, arguments);
+}
+
+void PlateformeQt::viderPressePapiers()
+{
+    QGuiApplication::clipboard()->clear();
+}
+
+QDateTime PlateformeQt::maintenant()
+{
+    return QDateTime::currentDateTime();
+}
+
+int PlateformeQt::hasard(int n)
+{
+    if (n <= 1)
+        return 0;
+    std::uniform_int_distribution<int> d(0, n - 1);
+    return d(generateur_);
+}
+
+QString PlateformeQt::dossierProgramme()
+{
+    QString d = QCoreApplication::applicationDirPath();
+    return d.endsWith(QLatin1Char('/')) ? d : d + QLatin1Char('/');
+}
+
+QString PlateformeQt::dossierCourant()
+{
+    return QDir::currentPath();
+}
+
+bool PlateformeQt::changerDossier(const QString& chemin)
+{
+    return QDir::setCurrent(resoudreChemin(chemin));
+}
+
+std::unique_ptr<Minuterie> PlateformeQt::creerMinuterie(int millisecondes, std::function<void()> tic)
+{
+    return std::make_unique<MinuterieQt>(millisecondes, std::move(tic));
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The classroom's platform: Qt windows, message boxes, GStreamer sound, the desktop's handlers.
+
+#include <QList>
+#include <random>
+
+#include "Plateforme.h"
+
+class QMediaPlayer;
+class QAudioOutput;
+
+class PlateformeQt : public Plateforme {
+public:
+    PlateformeQt();
+    ~PlateformeQt() override;
+
+    void montrerPrincipale(Fiche& f) override;
+    void montrerModal(Fiche& f) override;
+    void fermer(Fiche& f) override;
+    bool finDemandee() const override { return fin_; }
+    ReponseBoite boite(const QString& titre, const QString& texte, TypeBoite type,
+                       BoutonsBoite boutons) override;
+    void repeindre(QWidget* w) override;
+    void dormir(int millisecondes) override;
+    void jouerSon(const QString& chemin) override;
+    bool ouvrir(const QString& cible) override;
+    bool lancerProgramme(const QString& programme, const QStringList& arguments) override;
+    void viderPressePapiers() override;
+    QDateTime maintenant() override;
+    int hasard(int n) override;
+    QString dossierProgramme() override;
+    QString dossierCourant() override;
+    bool changerDossier(const QString& chemin) override;
+    std::unique_ptr<Minuterie> creerMinuterie(int millisecondes, std::function<void()> tic) override;
+
+private:
+    QList<Fiche*> modales_;
+    Fiche* principale_ = nullptr;
+    bool fin_ = false;
+    std::mt19937 generateur_;
+    QMediaPlayer* lecteur_ = nullptr;
+    QAudioOutput* sortie_ = nullptr;
+};

@@ -1,0 +1,101 @@
+#pragma once
+// The platform of the tests: every call is written to a journal in order, and modal windows and
+// message boxes are answered from a script, step by step. A window or a box that comes when the
+// script expects something else, or a window still open when its step is over, is a failure.
+
+#include <QList>
+#include <QSet>
+
+#include "Fiche.h"
+#include "Plateforme.h"
+
+class PlateformeScriptee : public Plateforme {
+public:
+    using Action = std::function<void(Fiche&)>;
+
+    PlateformeScriptee();
+    ~PlateformeScriptee() override;
+
+    // Script: the next modal window must be of this class; the action plays the user's part
+    // and must leave the window closed.
+    void fenetre(const QString& classe, Action action);
+    template <class T>
+    void fenetre(std::function<void(T&)> action)
+    {
+        fenetre(QString::fromLatin1(T::staticMetaObject.className()),
+                [action](Fiche& f) { action(static_cast<T&>(f)); });
+    }
+    // Script: the next message box gets this answer; its text is checked when one is given.
+    void boite(ReponseBoite reponse, const QString& texteAttendu = QString());
+    int etapesRestantes() const { return static_cast<int>(etapes_.size()); }
+
+    // Delivers timer ticks to the running timers, as the modal loop in progress would.
+    void tic(int n = 1);
+
+    // Everything that happened, one line a call ("fenetre TForm2", "boite Information | title |
+    // text", "son faux.wav", "pause 3000", "fin du programme" ...).
+    QStringList journal;
+    // Lines of the journal that begin with a prefix ("boite", "son" ...).
+    QStringList journalDe(const QString& prefixe) const;
+
+    QDateTime horloge;        // what maintenant() answers
+    QList<int> tirages;       // answers of hasard(), in order; 0 once they run out
+    QList<int> tiragesDemandes; // the n of every hasard(n)
+    QString programme;        // the program folder, ending with "/"
+    bool ouvertureReussie = true;
+    std::function<void(const QString&)> echec; // how a failure of the script is reported
+
+    void montrerPrincipale(Fiche& f) override;
+    void montrerModal(Fiche& f) override;
+    void fermer(Fiche& f) override;
+    bool finDemandee() const override { return fin_; }
+    ReponseBoite boite(const QString& titre, const QString& texte, TypeBoite type,
+                       BoutonsBoite boutons) override;
+    void repeindre(QWidget* w) override;
+    void dormir(int millisecondes) override;
+    void jouerSon(const QString& chemin) override;
+    bool ouvrir(const QString& cible) override;
+    bool lancerProgramme(const QString& programme, const QStringList& arguments) override;
+    void viderPressePapiers() override;
+    QDateTime maintenant() override;
+    int hasard(int n) override;
+    QString dossierProgramme() override;
+    QString dossierCourant() override;
+    bool changerDossier(const QString& chemin) override;
+    std::unique_ptr<Minuterie> creerMinuterie(int millisecondes, std::function<void()> tic) override;
+
+    // Timers register themselves here while they exist.
+    QSet<class MinuterieScriptee*> minuteries;
+
+private:
+    struct Etape {
+        bool estFenetre = false;
+        QString classe;
+        Action action;
+        ReponseBoite reponse = ReponseBoite::Ok;
+        QString texteAttendu;
+    };
+    void signaler(const QString& message);
+
+    QList<Etape> etapes_;
+    QList<Fiche*> ouvertes_;
+    Fiche* principale_ = nullptr;
+    bool fin_ = false;
+};
+
+class MinuterieScriptee : public Minuterie {
+public:
+    MinuterieScriptee(PlateformeScriptee& p, std::function<void()> tic);
+    ~MinuterieScriptee() override;
+    void demarrer() override { actif_ = true; }
+    void arreter() override { actif_ = false; }
+    bool actif() const override { return actif_; }
+    void declencher();
+
+private:
+    PlateformeScriptee& p_;
+    std::function<void()> tic_;
+    bool actif_ = false;
+};
+
+QString nomTypeBoite(TypeBoite t);

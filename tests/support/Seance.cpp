@@ -1,0 +1,155 @@
+#include "Seance.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <gtest/gtest.h>
+
+#include "Etat.h"
+#include "Fiche.h"
+#include "Fiches.h"
+#include "Profil.h"
+#include "Texte.h"
+#include "Unit1.h"
+
+namespace {
+
+void copierArbre(const QString& source, const QString& cible)
+{
+    QDir().mkpath(cible);
+    QDirIterator it(source, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString s = it.next();
+        const QString c = cible + s.mid(source.size());
+        if (it.fileInfo().isDir())
+            QDir().mkpath(c);
+        else
+            QFile::copy(s, c);
+    }
+}
+
+} // namespace
+
+QByteArray octetsLignes(const QStringList& lignes)
+{
+    QByteArray r;
+    for (const QString& l : lignes)
+        r += versWindows1252(l) + "\r\n";
+    return r;
+}
+
+Seance::Seance(bool classeExemple)
+{
+    dossierInitial_ = QDir::currentPath();
+    programme = QDir(dossier_.path()).canonicalPath() + QStringLiteral("/");
+    if (classeExemple)
+        copierArbre(QStringLiteral(DONNEES_DIR), programme);
+    p.programme = programme;
+    p.echec = [](const QString& m) { ADD_FAILURE() << m.toStdString(); };
+    installerPlateforme(&p);
+    reinitialiserEtat();
+    definirProfil(profilOmbrivelle());
+    titreApplication() = profilOmbrivelle().nomProgramme;
+    Fiche::fenetrePrincipale = nullptr;
+    QDir::setCurrent(programme);
+}
+
+Seance::~Seance()
+{
+    fiches_.reset();
+    if (p.etapesRestantes() > 0)
+        ADD_FAILURE() << p.etapesRestantes() << " étape(s) du script jamais atteinte(s)";
+    QDir::setCurrent(dossierInitial_);
+    installerPlateforme(nullptr);
+}
+
+void Seance::creerFiches(const QStringList& arguments)
+{
+    fiches_ = std::make_unique<FichesOmbrivelle>(arguments);
+}
+
+void Seance::demarrer(const QStringList& arguments)
+{
+    if (!fiches_)
+        creerFiches(arguments);
+    p.montrerPrincipale(*Form1);
+}
+
+void Seance::ecrireLignes(const QString& relatif, const QStringList& lignes) const
+{
+    ecrireOctets(relatif, octetsLignes(lignes));
+}
+
+void Seance::ecrireOctets(const QString& relatif, const QByteArray& octets) const
+{
+    const QString c = chemin(relatif);
+    QDir().mkpath(QFileInfo(c).path());
+    QFile f(c);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        ADD_FAILURE() << "cannot write " << c.toStdString();
+    f.write(octets);
+}
+
+QByteArray Seance::lireOctets(const QString& relatif) const
+{
+    QFile f(chemin(relatif));
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+bool Seance::existe(const QString& relatif) const
+{
+    return QFileInfo::exists(chemin(relatif));
+}
+
+void cliquer(QAbstractButton* b)
+{
+    ASSERT_TRUE(b != nullptr);
+    b->click();
+}
+
+void choisir(QComboBox* c, const QString& texte)
+{
+    const int i = c->findText(texte, Qt::MatchExactly);
+    ASSERT_GE(i, 0) << "no entry " << texte.toStdString();
+    c->setCurrentIndex(i);
+    Q_EMIT c->activated(i);
+}
+
+void choisirLigne(QListWidget* l, const QString& texte)
+{
+    const auto trouves = l->findItems(texte, Qt::MatchExactly);
+    ASSERT_FALSE(trouves.isEmpty()) << "no entry " << texte.toStdString();
+    l->setCurrentItem(trouves.first());
+}
+
+void taper(QWidget* w, const QString& texte)
+{
+    for (QChar c : texte) {
+        const int cle = c.isLetterOrNumber() && c.unicode() < 128 ? int(c.toUpper().unicode()) : int(Qt::Key_unknown);
+        QKeyEvent appui(QEvent::KeyPress, cle, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &appui);
+        QKeyEvent relache(QEvent::KeyRelease, cle, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &relache);
+    }
+}
+
+void touche(QWidget* w, int cle, Qt::KeyboardModifiers modificateurs)
+{
+    QString texte;
+    if (cle == Qt::Key_Return || cle == Qt::Key_Enter)
+        texte = QStringLiteral("\r");
+    else if (cle == Qt::Key_Escape)
+        texte = QString(QChar(27));
+    QKeyEvent appui(QEvent::KeyPress, cle, modificateurs, texte);
+    QApplication::sendEvent(w, &appui);
+    QKeyEvent relache(QEvent::KeyRelease, cle, modificateurs, texte);
+    QApplication::sendEvent(w, &relache);
+}

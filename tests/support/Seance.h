@@ -1,0 +1,54 @@
+#pragma once
+// A scripted session of Ombrivelle in a program folder of its own: the scripted platform, the
+// shared state back to a fresh start, and (on demand) every form of the program.
+
+#include <QByteArray>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "PlateformeScriptee.h"
+
+class FichesOmbrivelle;
+class QAbstractButton;
+class QComboBox;
+class QListWidget;
+class QWidget;
+
+class Seance {
+public:
+    // With the sample classroom copied into the program folder, or an empty folder.
+    explicit Seance(bool classeExemple = true);
+    ~Seance();
+
+    PlateformeScriptee p;
+    QString programme; // the program folder, ending with "/"
+
+    void creerFiches(const QStringList& arguments = {});
+    // Creates the forms and shows the main window: the first activation runs the script.
+    void demarrer(const QStringList& arguments = {});
+
+    QString chemin(const QString& relatif) const { return programme + relatif; }
+    // Writes a text file as the programs do: Windows-1252, each line ended by CR LF.
+    void ecrireLignes(const QString& relatif, const QStringList& lignes) const;
+    void ecrireOctets(const QString& relatif, const QByteArray& octets) const;
+    QByteArray lireOctets(const QString& relatif) const;
+    bool existe(const QString& relatif) const;
+    // The settings file: the given lines, in place of the sample one.
+    void parametres(const QStringList& lignes) const { ecrireLignes(QStringLiteral("ombrivelle.ini"), lignes); }
+
+private:
+    QTemporaryDir dossier_;
+    QString dossierInitial_;
+    std::unique_ptr<FichesOmbrivelle> fiches_;
+};
+
+// Windows-1252 bytes of lines, each ended by CR LF.
+QByteArray octetsLignes(const QStringList& lignes);
+
+// The user's gestures on controls.
+void cliquer(QAbstractButton* b);
+void choisir(QComboBox* c, const QString& texte);
+void choisirLigne(QListWidget* l, const QString& texte);
+void taper(QWidget* w, const QString& texte);
+void touche(QWidget* w, int cle, Qt::KeyboardModifiers modificateurs = Qt::NoModifier);
