@@ -11,7 +11,18 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include "Bilans.h"
 #include "Bruitage.h"
+#include "ChoixNbItems.h"
+#include "Comparaison.h"
+#include "ErreurES.h"
+#include "Exercice.h"
+#include "MessagePerso.h"
+#include "MsgOuiNonPerso.h"
+#include "Quitter.h"
+#include "Unit2.h"
+#include "Unit4.h"
+#include "copieecran.h"
 #include "Chemins.h"
 #include "Parametres.h"
 #include "Plateforme.h"
@@ -76,6 +87,9 @@ QToolButton* boutonPlat(QWidget* parent, const QRect& r, const QString& image, c
 
 TForm1::TForm1(const QStringList& arguments)
 {
+    // The pictures of the windows live in the static libraries: bring them in.
+    Q_INIT_RESOURCE(core_images);
+    Q_INIT_RESOURCE(access_images);
     setObjectName(QStringLiteral("Form1"));
     Form1 = this;
     definirFenetreExercice(this);
@@ -281,49 +295,353 @@ void TForm1::Image1Click()
 void TForm1::bStopClick()
 {
     EnregistrerReussites();
-    // The interruption dialog comes with the dialogs of a run.
+    plateforme().montrerModal(*fQuitter);
 }
 
 void TForm1::bClavierClick()
 {
+    plateforme().montrerModal(*CPEcr);
 }
 
 void TForm1::bJEcouteClick()
 {
+    plateforme().montrerModal(*formAide);
+}
+
+void TForm1::mettreTexte(QTextEdit* boite, const QString& texte, bool policeReponse)
+{
+    boite->setPlainText(texte);
+    if (policeReponse)
+        appliquerPolice(boite, false);
 }
 
 void TForm1::LancerExercice()
 {
+    eModele->clear();
+    eSaisie_->clear();
+    eMotATraduire->clear();
+    lDossierCourant_->clear();
+    if (!plateforme().changerDossier(etat.RepertoireExercices))
+        throw ErreurES(etat.RepertoireExercices);
+    EnregistrerReussites();
+
+    etat.ExerciceCourant.clear();
+    plateforme().montrerModal(*Form2);
+    etat.TempsExercice = 0;
+    etat.TempsItem = 0;
+    if (etat.ExerciceCourant.isEmpty() || plateforme().finDemandee())
+        return;
+
+    try {
+        ChargerExercice();
+    } catch (const ErreurES& e) {
+        // Nothing of the previous exercise may stay answerable.
+        Timer1_->arreter();
+        etat.TableItems.clear();
+        etat.NbItems = 0;
+        etat.ItemCourant.clear();
+        etat.Consigne.clear();
+        etat.Reponses.clear();
+        bJaiEcrit->setEnabled(false);
+        eSaisie_->setEnabled(false);
+        lNote_->setText(QStringLiteral("0"));
+        lNoteMaxi_->setText(QStringLiteral("0"));
+        afficherBoite(e.message(), TypeBoite::Erreur);
+        return;
+    }
+    if (etat.NbItems > profil().minimumChoixItems)
+        plateforme().montrerModal(*fChoixNbItems);
+    lNote_->setText(QStringLiteral("0"));
+    lNoteMaxi_->setText(QString::number(etat.NbItems * 5));
+
+    etat.ItemCourant = ChoisirItemSuivant();
+    if (etat.ItemCourant.isEmpty()) {
+        bJaiEcrit->setEnabled(false);
+        eSaisie_->setEnabled(false);
+        return;
+    }
+    bJaiEcrit->setEnabled(true);
+    eSaisie_->setEnabled(true);
+    mettreTexte(eMotATraduire, etat.Consigne, true);
+    if (!etat.EleveCourant.isEmpty())
+        AjouterLigne(FichierDetail(), LigneDebutExercice(plateforme().maintenant(), etat.NbItems,
+                                                         NomExercice(etat.ExerciceCourant)));
+    etat.NbReussisPremierEssai = 0;
+    lNbItemsRepondus->setText(QStringLiteral("0"));
+    lNbItemsTotal->setText(QString::number(etat.NbItems));
 }
 
 void TForm1::ChargerExercice()
 {
+    ChargerReussites();
+    etat.OrdreAleatoire = 1;
+    etat.UnMotSuffit = 0;
+    etat.MotsPermutes = 0;
+    etat.NbItems = 0;
+    etat.NbItemsDisponibles = 0;
+    etat.TableItems.clear();
+
+    const ContenuExercice contenu = lireExercice(lireLignes(etat.ExerciceCourant));
+    etat.EnteteExercice = contenu.entete;
+    eModele->setPlainText(etat.EnteteExercice);
+    lDossierCourant_->setText(NomExercice(etat.ExerciceCourant));
+    bJEcoute->setEnabled(!AideExercice(etat.ExerciceCourant).isEmpty());
+
+    etat.OrdreAleatoire = contenu.ordreAleatoire;
+    etat.MotsPermutes = contenu.motsPermutes;
+    etat.UnMotSuffit = contenu.unMotSuffit;
+    for (const QString& ligne : contenu.candidats) {
+        if (ligne.contains(QLatin1Char('|'))) {
+            ++etat.NbItemsDisponibles;
+            if (ItemATravailler(ligne)) {
+                etat.TableItems.append({ligne, 'N'});
+                ++etat.NbItems;
+            }
+        } else {
+            afficherBoite(QStringLiteral("Item sans réponse possible (") + ligne + QStringLiteral(") - Item ignoré"),
+                          TypeBoite::Information);
+        }
+    }
 }
 
 QString TForm1::ChoisirItemSuivant()
 {
-    return QString();
+    QList<int> candidats;
+    for (int i = 0; i < etat.NbItems && i < etat.TableItems.size(); ++i)
+        if (etat.TableItems[i].EtatItem != 'O')
+            candidats.append(i);
+    if (candidats.isEmpty()) {
+        afficherBoite(QStringLiteral("Il n'y a plus d'items à retravailler dans cet exercice !"),
+                      TypeBoite::Information);
+        return QString();
+    }
+    const int choisi = etat.OrdreAleatoire == 1
+                           ? candidats[plateforme().hasard(static_cast<int>(candidats.size()))]
+                           : candidats.first();
+    const QString ligne = etat.TableItems[choisi].Ligne;
+    QString bonus = QStringLiteral("5");
+    for (const EntreeItem& e : etat.TableItems)
+        if (e.Ligne == ligne) {
+            if (e.EtatItem == 'R')
+                bonus = QStringLiteral("1");
+            break;
+        }
+    lBonus_->setText(bonus);
+    etat.NbEssais = 0;
+    appliquerPolice(eSaisie_, true);
+    Timer1_->demarrer();
+    etat.TempsItem = 0;
+    eModele->setPlainText(etat.EnteteExercice);
+
+    const qsizetype barre = ligne.indexOf(QLatin1Char('|'));
+    etat.Consigne = ligne.left(barre);
+    etat.Reponses = ligne.mid(barre + 1);
+    return etat.Consigne;
 }
 
-void TForm1::AfficherReponse(int)
+void TForm1::AfficherReponse(int millisecondes)
 {
-}
-
-void TForm1::ItemReussi()
-{
+    const qsizetype barre = etat.Reponses.indexOf(QLatin1Char('|'));
+    eModele->setPlainText(barre >= 0 ? etat.Reponses.left(barre) : etat.Reponses);
+    plateforme().repeindre(this);
+    if (millisecondes == 0)
+        return;
+    plateforme().dormir(millisecondes);
+    eModele->clear();
+    eModele->setPlainText(etat.EnteteExercice);
 }
 
 bool TForm1::VerifierReponse()
 {
-    return false;
+    ReglesComparaison regles;
+    regles.respectEspaces = etat.RespectEspaces == 1;
+    regles.respectMajuscules = etat.RespectMajuscules == 1;
+    regles.motsPermutes = etat.MotsPermutes == 1;
+    regles.unMotSuffit = etat.UnMotSuffit == 1;
+    const Verification v = ::VerifierReponse(etat.Reponses, eSaisie_->toPlainText(), regles);
+    if (v.texteSaisie != eSaisie_->toPlainText())
+        eSaisie_->setPlainText(v.texteSaisie);
+    longueurBleue_ = v.longueurBleue;
+    SurlignerDebutCorrect();
+    return v.juste;
 }
 
 void TForm1::SurlignerDebutCorrect()
 {
+    appliquerPolice(eSaisie_, true);
+    QTextCursor c(eSaisie_->document());
+    c.setPosition(0);
+    c.setPosition(qMin(longueurBleue_, static_cast<int>(eSaisie_->toPlainText().size())), QTextCursor::KeepAnchor);
+    QTextCharFormat bleu;
+    bleu.setForeground(QColor(0, 0, 255));
+    c.mergeCharFormat(bleu);
+    QTextCursor fin(eSaisie_->document());
+    fin.movePosition(QTextCursor::End);
+    eSaisie_->setTextCursor(fin);
+    QTextCharFormat noir = eSaisie_->currentCharFormat();
+    noir.setForeground(QColor(Qt::black));
+    eSaisie_->setCurrentCharFormat(noir);
 }
 
 void TForm1::bJaiEcritClick()
 {
+    ++etat.NbEssais;
+    if (VerifierReponse()) {
+        Timer1_->arreter();
+        etat.TempsExercice += etat.TempsItem;
+        JouerBruitage(QStringLiteral("juste.wav"));
+        ItemReussi();
+        return;
+    }
+    const QString saisie = eSaisie_->toPlainText();
+    const QString montree = saisie.isEmpty() ? QStringLiteral("...") : saisie;
+    if (!etat.EleveCourant.isEmpty()) {
+        const QString detail = FichierDetail();
+        if (etat.NbEssais == 1) {
+            MarquerEchec(etat.ItemCourant);
+            AjouterLigne(detail, QString());
+            AjouterLigne(detail, etat.Reponses);
+        }
+        AjouterLigne(detail, QStringLiteral("  ") + montree);
+    }
+    JouerBruitage(QStringLiteral("faux.wav"));
+
+    const QString bonus = lBonus_->text();
+    if (bonus == QLatin1String("1") || bonus == QLatin1String("0"))
+        lBonus_->setText(QStringLiteral("0"));
+    else
+        lBonus_->setText(QString::number(etat.NbEssais == 1 ? 3 : etat.NbEssais == 2 ? 2 : etat.NbEssais == 3 ? 1 : 0));
+
+    auto message = [](const QString& texte) {
+        fMessagePerso->Texte = texte;
+        fMessagePerso->TypeMessage = QStringLiteral("PasBon");
+        plateforme().montrerModal(*fMessagePerso);
+    };
+    switch (etat.NbEssais) {
+    case 1:
+        message(QStringLiteral("As-tu bien saisi la réponse ? Essaie encore."));
+        break;
+    case 2:
+        message(QStringLiteral("Non, la réponse va s'afficher, puis disparaître."));
+        AfficherReponse(etat.TempsLecture > 0 ? etat.TempsLecture * 1000 : 3000);
+        break;
+    case 3:
+        message(QStringLiteral("Oups ! Tu n'as toujours pas saisi précisément la réponse."));
+        AfficherReponse(0);
+        message(QStringLiteral("Observe la réponse, puis clique sur <OK>."));
+        eModele->clear();
+        eModele->setPlainText(etat.EnteteExercice);
+        plateforme().repeindre(this);
+        break;
+    default:
+        message(QStringLiteral("Observe bien la réponse et recopie-la."));
+        AfficherReponse(0);
+        break;
+    }
+}
+
+QString LettreNote(int note, int noteMaxi)
+{
+    const int p = noteMaxi > 0 ? 100 * note / noteMaxi : 0;
+    if (p >= 100)
+        return QStringLiteral("A");
+    if (p >= 95)
+        return QStringLiteral("B");
+    if (p >= 90)
+        return QStringLiteral("C");
+    const char lettres[] = "JJJIHGFED"; // tens 0..8
+    return QString(QLatin1Char(lettres[p < 0 ? 0 : p / 10]));
+}
+
+void TForm1::ItemReussi()
+{
+    fMessagePerso->Texte = QStringLiteral("C'est bien, item réussi, continue.");
+    fMessagePerso->TypeMessage = QStringLiteral("Bon");
+    plateforme().montrerModal(*fMessagePerso);
+    if (plateforme().finDemandee())
+        return;
+
+    const bool eleve = !etat.EleveCourant.isEmpty();
+    if (eleve)
+        AjouterLigne(FichierDetail(), QStringLiteral("Item réussi ") + etat.ItemCourant + QStringLiteral(" en ")
+                                          + FormaterDuree(etat.TempsItem, false) + QStringLiteral("."));
+    if (etat.NbEssais == 1 && rogner(lBonus_->text()) == QLatin1String("5") && eleve)
+        CompterReussite(etat.ItemCourant);
+
+    const QString ligne = etat.Consigne + QLatin1Char('|') + etat.Reponses;
+    for (int i = 0; i < etat.NbItems && i < etat.TableItems.size(); ++i) {
+        EntreeItem& e = etat.TableItems[i];
+        if (e.EtatItem == 'O' || e.Ligne != ligne)
+            continue;
+        etat.Score += lBonus_->text().toInt();
+        if (etat.NbEssais == 1) {
+            e.EtatItem = 'O';
+            ++etat.NbReussisPremierEssai;
+            lNbItemsRepondus->setText(QString::number(etat.NbReussisPremierEssai));
+        } else {
+            e.EtatItem = 'R';
+        }
+        break;
+    }
+    lNote_->setText(QString::number(etat.Score));
+    lNoteMaxi_->setText(QString::number(etat.NbItems * 5));
+
+    etat.ItemCourant = ChoisirItemSuivant();
+    if (!etat.ItemCourant.isEmpty()) {
+        eSaisie_->clear();
+        bJaiEcrit->setEnabled(true);
+        eSaisie_->setEnabled(true);
+        mettreTexte(eMotATraduire, etat.Consigne, true);
+        appliquerPolice(eSaisie_, true);
+        return;
+    }
+
+    JouerBruitage(QStringLiteral("fin.wav"));
+    if (eleve) {
+        const QString detail = FichierDetail();
+        AjouterLigne(detail, QString());
+        AjouterLigne(detail, QStringLiteral("Temps exercice : ") + FormaterDuree(etat.TempsExercice, false)
+                                 + QStringLiteral("."));
+        AjouterLigne(detail, QStringLiteral("Score : ") + lNote_->text() + QStringLiteral("/")
+                                 + lNoteMaxi_->text() + QStringLiteral("."));
+        AjouterLigne(detail, LigneTirets());
+        AjouterLigne(FichierExos(), LigneExos(DateFichier(plateforme().maintenant().date()), true,
+                                              lNote_->text(), lNoteMaxi_->text(),
+                                              NomExercice(etat.ExerciceCourant)));
+    }
+    const int note = lNote_->text().toInt();
+    fMsgOuiNonPerso->Texte = QStringLiteral("Bravo ") + etat.EleveCourant + QStringLiteral(" !\r")
+                             + QStringLiteral("Exercice terminé en ") + FormaterDuree(etat.TempsExercice, false)
+                             + QStringLiteral(",\r") + QStringLiteral("avec un score de ") + lNote_->text()
+                             + QStringLiteral(" point") + (note >= 2 ? QStringLiteral("s") : QString())
+                             + QStringLiteral(" sur ") + lNoteMaxi_->text() + QStringLiteral(".");
+    fMsgOuiNonPerso->NoteLettre = LettreNote(note, lNoteMaxi_->text().toInt());
+    plateforme().montrerModal(*fMsgOuiNonPerso);
+    if (plateforme().finDemandee())
+        return;
+
+    if (fMsgOuiNonPerso->Reponse) {
+        eSaisie_->clear();
+        eModele->clear();
+        plateforme().changerDossier(etat.RepertoireExercices);
+        LancerExercice();
+        etat.Score = 0;
+        lBonus_->setText(QStringLiteral("5"));
+        if (etat.NbItems > 0)
+            lNote_->setText(QStringLiteral("0"));
+        lDossierCourant_->setText(NomExercice(etat.ExerciceCourant));
+        return;
+    }
+    bJaiEcrit->setEnabled(false);
+    eSaisie_->setEnabled(false);
+    if (etat.ImpressionPermise == 1 && eleve
+        && afficherBoite(QStringLiteral("Veux-tu voir ton bilan ?"), TypeBoite::Confirmation,
+                         BoutonsBoite::OuiNon) == ReponseBoite::Oui) {
+        EnregistrerReussites();
+        etat.ModeEnseignant = 0;
+        plateforme().montrerModal(*fBilans);
+    }
+    QuitterLeLogiciel(4000);
 }
 
 bool TForm1::toucheCommande(int touche)

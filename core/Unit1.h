@@ -70,6 +70,8 @@ public:
 
     // The answer font on a box; the forced colour (black) where typing must start black.
     void appliquerPolice(QTextEdit* boite, bool noir);
+    // Puts a text in a box; the prompt box keeps the answer font.
+    void mettreTexte(QTextEdit* boite, const QString& texte, bool policeReponse);
 
     // FenetreExercice
     Fiche& fiche() override { return *this; }
@@ -89,9 +91,13 @@ private:
     // Enter and Escape as the window's keyboard rules want them; true when the key was used.
     bool toucheCommande(int touche);
     bool activationEnCours_ = false;
+    int longueurBleue_ = 0;
 };
 
 extern TForm1* Form1;
+
+// The grade letter, "A" for 100 % down to "J" below 30 %.
+QString LettreNote(int note, int noteMaxi);
 
 // The display name of an exercise: the last part of its path without ".txt", ".TXT", ".Txt".
 QString NomExercice(const QString& chemin);
