@@ -1,6 +1,7 @@
 #include "Seance.h"
 
 #include <QAbstractButton>
+#include <QColor>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -152,4 +153,26 @@ void touche(QWidget* w, int cle, Qt::KeyboardModifiers modificateurs)
     QApplication::sendEvent(w, &appui);
     QKeyEvent relache(QEvent::KeyRelease, cle, modificateurs, texte);
     QApplication::sendEvent(w, &relache);
+}
+
+void PrintTo(const QString& texte, std::ostream* os)
+{
+    QString t = texte;
+    t.replace(QLatin1Char('\r'), QStringLiteral("\\r")).replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    *os << '"' << t.toStdString() << '"';
+}
+
+void PrintTo(const QStringList& liste, std::ostream* os)
+{
+    *os << "{";
+    for (qsizetype i = 0; i < liste.size(); ++i) {
+        *os << (i ? ", " : "");
+        PrintTo(liste[i], os);
+    }
+    *os << "}";
+}
+
+void PrintTo(const QColor& couleur, std::ostream* os)
+{
+    *os << couleur.name(QColor::HexArgb).toStdString();
 }

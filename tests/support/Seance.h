@@ -52,3 +52,10 @@ void choisir(QComboBox* c, const QString& texte);
 void choisirLigne(QListWidget* l, const QString& texte);
 void taper(QWidget* w, const QString& texte);
 void touche(QWidget* w, int cle, Qt::KeyboardModifiers modificateurs = Qt::NoModifier);
+
+// Readable texts in the tests' failure messages.
+#include <ostream>
+void PrintTo(const QString& texte, std::ostream* os);
+void PrintTo(const QStringList& liste, std::ostream* os);
+class QColor;
+void PrintTo(const QColor& couleur, std::ostream* os);
