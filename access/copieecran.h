@@ -3,10 +3,14 @@
 
 #include "Fiche.h"
 
+class QLabel;
+
 class TCPEcr : public Fiche {
     Q_OBJECT
 public:
     explicit TCPEcr(QWidget* parent = nullptr);
+
+    QLabel* Image1;
 };
 
 extern TCPEcr* CPEcr;

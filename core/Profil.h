@@ -22,6 +22,9 @@ struct Profil {
     bool lireCheminLogSon = false;
     bool sauvegardeReussites = true;      // ".old" backup and recovery of the successes file
     int minimumChoixItems = 1;            // the number-of-items dialog opens above this count
+    // The feedback box and the end question take the application title as caption; when false,
+    // they keep the program's name (the dictation program's design caption).
+    bool legendeTitreApplication = true;
     QList<int> choixItems;                // counts of rChoix1, 2, 3, 5, 6, 7, 8
     QList<QPair<QString, QString>> codesNomFichier; // file-name codes and their characters
 };
