@@ -39,20 +39,40 @@ void ChargerReussites()
         table.fichierSource = chemin;
         return;
     }
-    const QStringList lignes = lireLignes(chemin); // a read error leaves the table empty, unowned
+    // Read in place, line by line, without a list of lines: the table may hold many rows.
+    const QString texte = lireTexte(chemin); // a read error leaves the table empty, unowned
     int dejaReussis = 0;
-    for (const QString& ligne : lignes) {
+    table.reserver(texte.count(QLatin1Char('\n')) + 1);
+    const QChar* d = texte.constData();
+    const qsizetype n = texte.size();
+    qsizetype debutLigne = 0;
+    while (debutLigne < n) {
+        qsizetype finLigne = texte.indexOf(QLatin1Char('\n'), debutLigne);
+        qsizetype suite = finLigne + 1;
+        if (finLigne < 0)
+            finLigne = suite = n;
+        else if (finLigne > debutLigne && d[finLigne - 1] == QLatin1Char('\r'))
+            --finLigne;
+        const QStringView ligne(d + debutLigne, finLigne - debutLigne);
+        debutLigne = suite;
         const qsizetype barre = ligne.indexOf(QLatin1Char('|'));
-        QString cle, comptes;
         if (barre < 0) {
-            comptes = ligne;
-        } else {
-            cle = rogner(minusculesAZ(ligne.left(barre)));
-            comptes = ligne.mid(barre + 1);
+            table.ajouter(QString(), ligne.toString());
+            continue;
         }
-        table.ajouter(cle, comptes);
+        qsizetype debut = 0, fin = barre;
+        while (debut < fin && ligne[debut].unicode() <= 32)
+            ++debut;
+        while (fin > debut && ligne[fin - 1].unicode() <= 32)
+            --fin;
+        QString cle = ligne.mid(debut, fin - debut).toString();
+        for (QChar& c : cle)
+            if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+                c = QChar(c.unicode() + 32);
+        const QString comptes = ligne.mid(barre + 1).toString();
         if (premierCompte(comptes) > 0)
             ++dejaReussis;
+        table.ajouter(cle, comptes);
     }
     etat.NbItemsDejaReussis = dejaReussis;
     table.fichierSource = chemin;
@@ -60,15 +80,26 @@ void ChargerReussites()
 
 namespace {
 
+// Counted on the bytes: whatever the encoding, a line is empty when nothing stands before its end.
 int lignesNonVides(const QString& chemin)
 {
     QFile f(resoudreChemin(chemin));
     if (!f.open(QIODevice::ReadOnly))
         return 0;
+    const QByteArray octets = f.readAll();
     int n = 0;
-    for (const QString& l : decouperLignes(decoderFichier(f.readAll())))
-        if (!l.isEmpty())
+    qsizetype debut = 0;
+    while (debut < octets.size()) {
+        qsizetype fin = octets.indexOf('\n', debut);
+        if (fin < 0)
+            fin = octets.size();
+        qsizetype longueur = fin - debut;
+        if (longueur > 0 && octets[fin - 1] == '\r' && fin < octets.size())
+            --longueur;
+        if (longueur > 0)
             ++n;
+        debut = fin + 1;
+    }
     return n;
 }
 

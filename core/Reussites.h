@@ -20,6 +20,11 @@ public:
     const LigneReussite& ligne(int i) const { return lignes_[i]; }
 
     void ajouter(const QString& cle, const QString& comptes);
+    void reserver(qsizetype n)
+    {
+        lignes_.reserve(n);
+        index_.reserve(n);
+    }
     void changerComptes(int i, const QString& comptes) { lignes_[i].comptes = comptes; }
     // First row whose key is this one, -1 when none.
     int chercher(const QString& cle) const;

@@ -49,15 +49,21 @@ QString depuisWindows1252(const QByteArray& octets)
 
 QByteArray versWindows1252(const QString& texte)
 {
-    QByteArray r;
-    r.reserve(texte.size());
+    QByteArray r(texte.size(), Qt::Uninitialized);
+    char* d = r.data();
+    qsizetype n = 0;
     for (qsizetype i = 0; i < texte.size(); ++i) {
-        const QChar c = texte[i];
-        if (c.isHighSurrogate() && i + 1 < texte.size() && texte[i + 1].isLowSurrogate())
+        const char16_t c = texte[i].unicode();
+        if (c < 0x80) {
+            d[n++] = static_cast<char>(c);
+            continue;
+        }
+        if (QChar::isHighSurrogate(c) && i + 1 < texte.size() && texte[i + 1].isLowSurrogate())
             ++i; // one character outside the table, one "?"
-        const int b = octet1252(c.unicode());
-        r.append(b < 0 ? '?' : static_cast<char>(b));
+        const int b = octet1252(c);
+        d[n++] = b < 0 ? '?' : static_cast<char>(b);
     }
+    r.truncate(n);
     return r;
 }
 
@@ -126,11 +132,16 @@ QStringList lireLignes(const QString& chemin)
 
 bool ecrireLignesSansErreur(const QString& chemin, const QStringList& lignes)
 {
-    QByteArray octets;
+    QString texte;
+    qsizetype taille = 0;
+    for (const QString& l : lignes)
+        taille += l.size() + 2;
+    texte.reserve(taille);
     for (const QString& l : lignes) {
-        octets += versWindows1252(l);
-        octets += "\r\n";
+        texte += l;
+        texte += QLatin1String("\r\n");
     }
+    const QByteArray octets = versWindows1252(texte);
     // Written beside and renamed over, so that a failed write never leaves half a file.
     QSaveFile f(resoudreChemin(chemin));
     f.setDirectWriteFallback(true);
