@@ -70,6 +70,12 @@ QString normaliser(const QString& texte)
     return minusculesAZ(rogner(texte));
 }
 
+bool motDePasseEnregistrable(const QString& motDePasse)
+{
+    return representableEnWindows1252(motDePasse) && !motDePasse.contains(QLatin1Char('\r'))
+           && !motDePasse.contains(QLatin1Char('\n'));
+}
+
 bool prenomAutorise(const QString& prenom)
 {
     bool autreQuePointsEtBlancs = false;
@@ -194,10 +200,4 @@ QString NavigateurOmbrivelle::exercice(const QString& dossier, const EntreeBanqu
 void NavigateurOmbrivelle::purger(const QString& racine) const
 {
     PurgerExercicesPersos(racine);
-}
-
-bool motDePasseEnregistrable(const QString& motDePasse)
-{
-    return representableEnWindows1252(motDePasse) && !motDePasse.contains(QLatin1Char('\r'))
-           && !motDePasse.contains(QLatin1Char('\n'));
 }

@@ -20,6 +20,8 @@ QString FichierMotDePasse(const QString& repertoireGroupe, const QString& eleve)
 QString lireMotDePasse(const QString& fichier);
 // Passwords and names compare trimmed, with A-Z lowered.
 QString normaliser(const QString& texte);
+// A password that can be stored and typed back: one line of Windows-1252 text.
+bool motDePasseEnregistrable(const QString& motDePasse);
 
 // A first name that can become file names in the group folder: no \ / : * ? " < > |, no
 // control character, not only dots and blanks.
@@ -80,6 +82,3 @@ void PurgerExercicesPersos(const QString& racine);
 
 // Whether a folder lies strictly inside the bank's root (climbing from it stays in the bank).
 bool dansLaBanque(const QString& dossier, const QString& racine);
-
-// A password that can be stored and typed back: one line of Windows-1252 text.
-bool motDePasseEnregistrable(const QString& motDePasse);

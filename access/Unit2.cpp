@@ -97,17 +97,17 @@ void TForm2::creerControles()
     pe.setColor(QPalette::WindowText, encre);
 
     lQuiEsTu = new QLabel(QStringLiteral("1 - Qui es-tu ?"), this);
-    lQuiEsTu->setGeometry(20, 72, 240, 26);
+    lQuiEsTu->setGeometry(20, 72, 220, 26);
     lQuiEsTu->setFont(police(lQuiEsTu, 18, true));
     lQuiEsTu->setPalette(pe);
 
     cChoixGroupe = new QComboBox(this);
-    cChoixGroupe->setGeometry(20, 106, 240, 28);
+    cChoixGroupe->setGeometry(20, 106, 220, 28);
     cChoixGroupe->setFont(police(cChoixGroupe, 15));
     cChoixGroupe->setMaxVisibleItems(12);
 
     cChoixUtilisateur = new QComboBox(this);
-    cChoixUtilisateur->setGeometry(20, 144, 240, 28);
+    cChoixUtilisateur->setGeometry(20, 144, 220, 28);
     cChoixUtilisateur->setFont(police(cChoixUtilisateur, 15));
     cChoixUtilisateur->setMaxVisibleItems(16);
 
@@ -122,24 +122,24 @@ void TForm2::creerControles()
                                QStringLiteral("Accéder au module enseignant"));
 
     bQuitter = new QPushButton(QStringLiteral("Quitter"), this);
-    bQuitter->setGeometry(170, 344, 90, 32);
+    bQuitter->setGeometry(150, 344, 90, 32);
     bQuitter->setFont(police(bQuitter, 15));
     bQuitter->setToolTip(QStringLiteral("Quitter le logiciel"));
 
     lChoisisExercice = new QLabel(QStringLiteral("2 - Choisis un exercice."), this);
-    lChoisisExercice->setGeometry(290, 72, 250, 26);
+    lChoisisExercice->setGeometry(262, 72, 278, 26);
     lChoisisExercice->setFont(police(lChoisisExercice, 18, true));
     lChoisisExercice->setPalette(pe);
 
     eRepertoires = new QListWidget(this);
-    eRepertoires->setGeometry(290, 106, 250, 214);
-    eRepertoires->setFont(police(eRepertoires, 15));
+    eRepertoires->setGeometry(262, 106, 278, 214);
+    eRepertoires->setFont(police(eRepertoires, 14));
     eRepertoires->setFocusPolicy(Qt::ClickFocus); // not a tab stop
     eRepertoires->setSelectionMode(QAbstractItemView::SingleSelection);
     eRepertoires->installEventFilter(this);
     eRepertoires->viewport()->installEventFilter(this);
 
-    bRemonter = boutonImage(this, QRect(290, 330, 52, 52), QStringLiteral(":/images/remonter.png"),
+    bRemonter = boutonImage(this, QRect(262, 330, 52, 52), QStringLiteral(":/images/remonter.png"),
                             QStringLiteral("Revenir au dossier parent"));
     bValider = boutonImage(this, QRect(488, 330, 52, 52), QStringLiteral(":/images/valider.png"),
                            QStringLiteral("Commencer l'exercice"));
