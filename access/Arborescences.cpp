@@ -1,0 +1,203 @@
+#include "Arborescences.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "Chemins.h"
+#include "Texte.h"
+
+namespace {
+
+const QString suffixeMotDePasse = QStringLiteral("_Pwd.txt");
+const QString dossierPersonnels = QStringLiteral("[Tous les exercices personnels]");
+const QString dossierAValider = QStringLiteral("[Tous les items à valider]");
+
+bool extensionTxt(const QString& nom)
+{
+    return majusculesAZ(nom).endsWith(QLatin1String(".TXT"));
+}
+
+// Every occurrence of a suffix removed, A-Z folded.
+QString sansSuffixe(const QString& nom, const QString& suffixe)
+{
+    QString r = nom;
+    const QString cible = majusculesAZ(suffixe);
+    for (qsizetype i = majusculesAZ(r).indexOf(cible); i >= 0; i = majusculesAZ(r).indexOf(cible))
+        r.remove(i, suffixe.size());
+    return r;
+}
+
+QString cheminReel(const QString& chemin)
+{
+    const QString reel = resoudreChemin(chemin);
+    const QString canonique = QFileInfo(reel).canonicalFilePath();
+    return canonique.isEmpty() ? QDir::cleanPath(QFileInfo(reel).absoluteFilePath()) : canonique;
+}
+
+} // namespace
+
+QStringList listerGroupes(const QString& repertoireBilans)
+{
+    return listerEntrees(repertoireBilans, QStringLiteral("*."));
+}
+
+QStringList listerEleves(const QString& repertoireGroupe)
+{
+    QStringList r;
+    const QStringList fichiers =
+        listerEntrees(repertoireGroupe, QStringLiteral("*") + suffixeMotDePasse, GenreEntree::Fichiers);
+    for (const QString& f : fichiers)
+        r.append(sansSuffixe(f, suffixeMotDePasse));
+    return r;
+}
+
+QString FichierMotDePasse(const QString& repertoireGroupe, const QString& eleve)
+{
+    return repertoireGroupe + eleve + suffixeMotDePasse;
+}
+
+QString lireMotDePasse(const QString& fichier)
+{
+    if (!existeFichier(fichier))
+        return QString();
+    const QStringList lignes = lireLignes(fichier);
+    return lignes.isEmpty() ? QString() : lignes.last();
+}
+
+QString normaliser(const QString& texte)
+{
+    return minusculesAZ(rogner(texte));
+}
+
+bool motDePasseEnregistrable(const QString& motDePasse)
+{
+    return representableEnWindows1252(motDePasse) && !motDePasse.contains(QLatin1Char('\r'))
+           && !motDePasse.contains(QLatin1Char('\n'));
+}
+
+bool prenomAutorise(const QString& prenom)
+{
+    bool autreQuePointsEtBlancs = false;
+    for (QChar c : prenom) {
+        if (c.unicode() < 32 || c.unicode() == 127)
+            return false;
+        if (QStringLiteral("\\/:*?\"<>|").contains(c))
+            return false;
+        if (c != QLatin1Char('.') && c != QLatin1Char(' '))
+            autreQuePointsEtBlancs = true;
+    }
+    return autreQuePointsEtBlancs;
+}
+
+QString dossierExercicesPersonnels(const QString& racine)
+{
+    return racine + dossierPersonnels + QLatin1Char('/');
+}
+
+QString fichierExercicesPersonnels(const QString& racine, const QString& groupe, const QString& eleve)
+{
+    return dossierExercicesPersonnels(racine) + groupe + QLatin1Char('/') + eleve + QStringLiteral(".txt");
+}
+
+bool estProposition(const QString& nom)
+{
+    return majusculesAZ(nom).endsWith(QLatin1String("_AVALIDER.TXT"));
+}
+
+bool dossierAvecExercices(const QString& dossier)
+{
+    const QStringList entrees = listerEntrees(dossier, QStringLiteral("*.*"));
+    for (const QString& e : entrees) {
+        if (extensionTxt(e) && !estProposition(e))
+            return true;
+        if (existeDossier(joindreChemin(dossier, e)))
+            return true;
+    }
+    return false;
+}
+
+bool dossierEntrable(const QString& dossier)
+{
+    const QStringList entrees = listerEntrees(dossier, QStringLiteral("*.*"));
+    for (const QString& e : entrees)
+        if (extensionTxt(e) || existeDossier(joindreChemin(dossier, e)))
+            return true;
+    return false;
+}
+
+void PurgerExercicesPersos(const QString& racine)
+{
+    const QString personnels = dossierExercicesPersonnels(racine);
+    if (!existeDossier(personnels))
+        return;
+    for (const QString& groupe : listerEntrees(personnels, QStringLiteral("*."))) {
+        const QString dossierGroupe = joindreChemin(personnels, groupe);
+        for (const QString& f : listerEntrees(dossierGroupe, QStringLiteral("*.txt"), GenreEntree::Fichiers)) {
+            const QString chemin = joindreChemin(dossierGroupe, f);
+            bool item = false;
+            for (const QString& l : lireLignes(chemin))
+                if (!l.isEmpty()) {
+                    item = true;
+                    break;
+                }
+            if (!item)
+                QFile::remove(resoudreChemin(chemin));
+        }
+    }
+}
+
+bool dansLaBanque(const QString& dossier, const QString& racine)
+{
+    if (dossier.isEmpty() || racine.isEmpty())
+        return false;
+    const QString d = cheminReel(dossier);
+    QString r = cheminReel(racine);
+    if (!r.endsWith(QLatin1Char('/')))
+        r += QLatin1Char('/');
+    return d.size() > r.size() && d.startsWith(r);
+}
+
+// ---- Ombrivelle's browser -------------------------------------------------------------------
+
+QList<EntreeBanque> NavigateurOmbrivelle::lister(const QString& dossier, const QString& personnel) const
+{
+    QList<EntreeBanque> r;
+    for (const QString& nom : listerEntrees(dossier, QStringLiteral("*."))) {
+        const QString chemin = joindreChemin(dossier, nom);
+        if (nom == dossierAValider || !existeDossier(chemin) || !dossierAvecExercices(chemin))
+            continue;
+        r.append({EntreeBanque::Genre::Dossier, nom, QStringLiteral("[+] ") + nom});
+    }
+    if (!personnel.isEmpty() && existeFichier(personnel))
+        r.append({EntreeBanque::Genre::Personnel, QString(), QStringLiteral("Mes exercices personnels")});
+    for (const QString& nom : listerEntrees(dossier, QStringLiteral("*.txt"), GenreEntree::Fichiers)) {
+        if (estProposition(nom))
+            continue;
+        r.append({EntreeBanque::Genre::Exercice, nom, nom.chopped(4)});
+    }
+    return r;
+}
+
+bool NavigateurOmbrivelle::entrable(const QString& dossier, const EntreeBanque& e) const
+{
+    return e.genre == EntreeBanque::Genre::Dossier && dossierEntrable(joindreChemin(dossier, e.nom));
+}
+
+bool NavigateurOmbrivelle::commencable(const QString&, const EntreeBanque& e) const
+{
+    return e.genre != EntreeBanque::Genre::Dossier;
+}
+
+QString NavigateurOmbrivelle::exercice(const QString& dossier, const EntreeBanque& e,
+                                       const QString& personnel) const
+{
+    if (e.genre == EntreeBanque::Genre::Personnel)
+        return personnel;
+    return joindreChemin(dossier, e.texte + QStringLiteral(".txt"));
+}
+
+void NavigateurOmbrivelle::purger(const QString& racine) const
+{
+    PurgerExercicesPersos(racine);
+}

@@ -1,0 +1,50 @@
+#include "Saisie.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "Fiche.h"
+
+namespace {
+
+QFont police(const QWidget* w, int pixels)
+{
+    QFont f = w->font();
+    f.setPixelSize(pixels);
+    return f;
+}
+
+QPushButton* bouton(Fiche& f, const QRect& r, const QString& texte, const QString& image)
+{
+    auto* b = new QPushButton(texte, &f);
+    b->setGeometry(r);
+    b->setIcon(QIcon(image));
+    b->setIconSize(QSize(20, 20));
+    b->setFont(police(b, 14));
+    return b;
+}
+
+} // namespace
+
+ControlesSaisie creerControlesSaisie(Fiche& f, const QString& etiquette)
+{
+    QPalette p = f.palette();
+    p.setColor(QPalette::Window, QColor(0x87, 0xCE, 0xEB)); // sky blue
+    f.setPalette(p);
+    f.setAutoFillBackground(true);
+
+    ControlesSaisie c;
+    c.etiquette = new QLabel(etiquette, &f);
+    c.etiquette->setGeometry(16, 20, 100, 26);
+    c.etiquette->setFont(police(c.etiquette, 14));
+
+    c.champ = new QLineEdit(&f);
+    c.champ->setGeometry(120, 20, 170, 26);
+    c.champ->setFont(police(c.champ, 14));
+
+    c.ok = bouton(f, QRect(50, 64, 110, 30), QStringLiteral("Valider"), QStringLiteral(":/images/ok.png"));
+    c.annuler = bouton(f, QRect(170, 64, 110, 30), QStringLiteral("Annuler"),
+                       QStringLiteral(":/images/annuler.png"));
+    return c;
+}
