@@ -1,0 +1,127 @@
+// One whole session of Ombrivelle on the sample classroom, from the start to the end of the
+// program, through the real windows: every box answered by its own buttons.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include "Bilans.h"
+#include "ChoixNbItems.h"
+#include "Etat.h"
+#include "MessagePerso.h"
+#include "MotDePasse.h"
+#include "MsgOuiNonPerso.h"
+#include "Seance.h"
+#include "Texte.h"
+#include "Unit1.h"
+#include "Unit2.h"
+
+namespace {
+
+void ok(Seance& s, const QString& texte, const QString& type)
+{
+    s.p.fenetre<TfMessagePerso>([texte, type](TfMessagePerso& f) {
+        EXPECT_EQ(f.lTexte->text(), texte);
+        EXPECT_EQ(f.TypeMessage, type);
+        cliquer(f.bOk);
+    });
+}
+
+void repondre(const QString& texte, Seance& s, int secondes)
+{
+    s.p.tic(secondes);
+    Form1->eSaisie()->clear();
+    taper(Form1->eSaisie(), texte);
+    touche(Form1->eSaisie(), Qt::Key_Return);
+}
+
+} // namespace
+
+TEST(SessionComplete, DuDemarrageALaFinDuProgramme)
+{
+    Seance s;
+    const QByteArray detailAvant = s.lireOctets("_Bilans/CM1/Tom_OBV_Detail.txt");
+    const QByteArray exosAvant = s.lireOctets("_Bilans/CM1/Tom_OBV_Exos.txt");
+
+    s.p.fenetre<TForm2>([](TForm2& f) {
+        EXPECT_EQ(f.windowTitle(), QStringLiteral("Choix dossier"));
+        choisir(f.cChoixGroupe, QStringLiteral("CM1"));
+        choisir(f.cChoixUtilisateur, QStringLiteral("Tom"));
+        choisirLigne(f.eRepertoires, QStringLiteral("[+] Grammaire"));
+        choisirLigne(f.eRepertoires, QStringLiteral("Accords-1"));
+        ASSERT_TRUE(f.bValider->isEnabled());
+        cliquer(f.bValider);
+    });
+    s.p.fenetre<TfMotDePasse>([](TfMotDePasse& f) {
+        EXPECT_EQ(f.windowTitle(), QStringLiteral("Saisie du mot de passe"));
+        taper(f.eMotDePasse, QStringLiteral("FOOT "));
+        cliquer(f.bOk);
+    });
+    s.p.fenetre<TfChoixNbItems>([](TfChoixNbItems& f) {
+        EXPECT_EQ(f.rChoix4->text(), QStringLiteral("2 items (10 points)"));
+        EXPECT_TRUE(f.rChoix4->isChecked());
+        cliquer(f.bOk);
+    });
+    s.p.tirages = {0, 0, 1, 0}; // the write probe, then the items: first, second, first again
+    s.demarrer();
+    EXPECT_EQ(Form1->windowTitle(), QStringLiteral("Ombrivelle - Version 1.1 - Elève : Tom"));
+    EXPECT_EQ(Form1->lDossierCourant()->text(), QStringLiteral("Accords-1"));
+    EXPECT_TRUE(Form1->bJEcoute->isEnabled()); // "Accords.rtf" serves the whole series
+    EXPECT_EQ(Form1->eMotATraduire->toPlainText(), QStringLiteral("des fleurs (joli)"));
+
+    ok(s, QStringLiteral("As-tu bien saisi la réponse ? Essaie encore."), QStringLiteral("PasBon"));
+    repondre(QStringLiteral("jolie"), s, 6);
+    ok(s, QStringLiteral("C'est bien, item réussi, continue."), QStringLiteral("Bon"));
+    repondre(QStringLiteral("jolies"), s, 4);
+    EXPECT_EQ(Form1->eMotATraduire->toPlainText(), QStringLiteral("une robe (blanc)"));
+    ok(s, QStringLiteral("C'est bien, item réussi, continue."), QStringLiteral("Bon"));
+    repondre(QStringLiteral("blanche"), s, 7);
+    // The first item comes back, worth 1 point.
+    EXPECT_EQ(Form1->eMotATraduire->toPlainText(), QStringLiteral("des fleurs (joli)"));
+    EXPECT_EQ(Form1->lBonus()->text(), QStringLiteral("1"));
+
+    ok(s, QStringLiteral("C'est bien, item réussi, continue."), QStringLiteral("Bon"));
+    s.p.boite(ReponseBoite::Ok, QStringLiteral("Il n'y a plus d'items à retravailler dans cet exercice !"));
+    s.p.fenetre<TfMsgOuiNonPerso>([](TfMsgOuiNonPerso& f) {
+        EXPECT_EQ(f.Texte, QStringLiteral("Bravo Tom !\rExercice terminé en 20 s,\ravec un score de 9 points sur 10."));
+        EXPECT_EQ(f.NoteLettre, QStringLiteral("C"));
+        EXPECT_FALSE(f.imageA->isVisible());
+        EXPECT_TRUE(f.imageC->isVisible());
+        cliquer(f.bNon);
+    });
+    s.p.boite(ReponseBoite::Oui, QStringLiteral("Veux-tu voir ton bilan ?"));
+    s.p.fenetre<TfBilans>([](TfBilans& f) {
+        EXPECT_EQ(etat.ModeEnseignant, 0);
+        f.Close();
+    });
+    repondre(QStringLiteral("jolies"), s, 3);
+
+    EXPECT_TRUE(s.p.finDemandee());
+    EXPECT_EQ(s.p.journalDe("fenetre"),
+              QStringList({"fenetre TForm2", "fenetre TfMotDePasse", "fenetre TfChoixNbItems",
+                           "fenetre TfMessagePerso", "fenetre TfMessagePerso", "fenetre TfMessagePerso",
+                           "fenetre TfMessagePerso", "fenetre TfMsgOuiNonPerso", "fenetre TfBilans"}));
+    EXPECT_EQ(s.p.journal.mid(s.p.journal.size() - 4),
+              QStringList({"repeindre TForm1", "son quitter.wav", "pause 4000", "fin du programme"}));
+
+    // The pupil's three files: appended to, and the successes saved with their backup.
+    EXPECT_EQ(s.lireOctets("_Bilans/CM1/Tom_OBV_Detail.txt"),
+              detailAvant
+                  + octetsLignes({"07/12/2026 à 14:05:32 - 2 items - Exercice [Accords-1]", "", "jolies",
+                                  "  jolie", "Item réussi des fleurs (joli) en 10 s.",
+                                  "Item réussi une robe (blanc) en 7 s.", "Item réussi des fleurs (joli) en 3 s.",
+                                  "", "Temps exercice : 20 s.", "Score : 9/10.", QString(68, QLatin1Char('-'))}));
+    EXPECT_EQ(s.lireOctets("_Bilans/CM1/Tom_OBV_Exos.txt"),
+              exosAvant + octetsLignes({"07/12/2026 | Terminé    |    9 /  10 | Accords-1"}));
+    const QStringList reussites = decouperLignes(depuisWindows1252(s.lireOctets("_Bilans/CM1/Tom_OBV_Reussites.txt")));
+    EXPECT_EQ(reussites.first(), QStringLiteral("des fleurs (joli)|1-0"));
+    EXPECT_EQ(reussites.last(), QStringLiteral("une robe (blanc)|1"));
+    EXPECT_TRUE(s.existe("_Bilans/CM1/Tom_OBV_Reussites.old"));
+}
