@@ -35,10 +35,7 @@ TfChoixNbItems::TfChoixNbItems(QWidget* parent) : Fiche(parent)
     definirCadre(false, Echappement::Ignore);
     definirTailleClient(254, 368);
     definirPlacement(Placement::Conception, QPoint(268, 107));
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(0x87, 0xCE, 0xEB));
-    setPalette(p);
-    setAutoFillBackground(true);
+    definirFond(bleuCiel());
     setFont(policePixels(font(), 11));
 
     const QFont grande = policePixels(font(), 19);

@@ -22,10 +22,7 @@ TfMessagePerso::TfMessagePerso(QWidget* parent) : Fiche(parent)
     definirCadre(false, Echappement::Ignore);
     definirTailleClient(169, 93);
     definirPlacement(Placement::FenetrePrincipale);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(0x87, 0xCE, 0xEB));
-    setPalette(p);
-    setAutoFillBackground(true);
+    definirFond(bleuCiel());
     QFont f = font();
     f.setPixelSize(11);
     setFont(f);

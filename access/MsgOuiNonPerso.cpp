@@ -40,10 +40,7 @@ TfMsgOuiNonPerso::TfMsgOuiNonPerso(QWidget* parent) : Fiche(parent)
     definirCadre(false, Echappement::Ignore);
     definirTailleClient(271, 255);
     definirPlacement(Placement::FenetrePrincipale);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(0x87, 0xCE, 0xEB));
-    setPalette(p);
-    setAutoFillBackground(true);
+    definirFond(bleuCiel());
     QFont f = font();
     f.setPixelSize(11);
     setFont(f);

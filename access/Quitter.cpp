@@ -1,7 +1,6 @@
 #include "Quitter.h"
 
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -72,10 +71,7 @@ TfQuitter::TfQuitter(QWidget* parent) : Fiche(parent)
     definirCadre(false, Echappement::Ignore);
     definirTailleClient(185, 148);
     definirPlacement(Placement::FenetrePrincipale);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(0x87, 0xCE, 0xEB));
-    setPalette(p);
-    setAutoFillBackground(true);
+    definirFond(bleuCiel());
     QFont f = font();
     f.setPixelSize(11);
     setFont(f);
@@ -108,9 +104,7 @@ void TfQuitter::EnregistrerInterruption()
     AjouterLigne(detail, QStringLiteral("Exercice interrompu après ") + FormaterDuree(etat.TempsExercice, false)
                              + QStringLiteral("."));
     AjouterLigne(detail, LigneTirets());
-    // The interrupted line carries the short date of the system, not the log's fixed form.
-    const QString date = QLocale().toString(plateforme().maintenant().date(), QLocale::ShortFormat);
-    AjouterLigne(FichierExos(), LigneExos(date, false, principale.lNote()->text(), principale.lNoteMaxi()->text(),
+    AjouterLigne(FichierExos(), LigneExos(DateFichier(plateforme().maintenant().date()), false, principale.lNote()->text(), principale.lNoteMaxi()->text(),
                                           NomExercice(etat.ExerciceCourant)));
 }
 

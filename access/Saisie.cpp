@@ -29,10 +29,7 @@ QPushButton* bouton(Fiche& f, const QRect& r, const QString& texte, const QStrin
 
 ControlesSaisie creerControlesSaisie(Fiche& f, const QString& etiquette)
 {
-    QPalette p = f.palette();
-    p.setColor(QPalette::Window, QColor(0x87, 0xCE, 0xEB)); // sky blue
-    f.setPalette(p);
-    f.setAutoFillBackground(true);
+    f.definirFond(Fiche::bleuCiel());
 
     ControlesSaisie c;
     c.etiquette = new QLabel(etiquette, &f);

@@ -141,26 +141,34 @@ void EnregistrerReussites()
     }
 }
 
+namespace {
+
+// The row of an item in the successes table: its text trimmed and A-Z lower-cased is the key.
+QString cleReussite(const QString& item)
+{
+    return minusculesAZ(rogner(item));
+}
+
+} // namespace
+
 void CompterReussite(const QString& item)
 {
     if (etat.EleveCourant.isEmpty() || item.isEmpty())
         return;
-    const QString cle = minusculesAZ(rogner(item));
     TableDesReussites& table = etat.TableReussites;
-    const int i = table.chercher(cle);
+    const int i = table.chercher(cleReussite(item));
     if (i >= 0)
         table.changerComptes(i, comptesApresReussite(table.ligne(i).comptes));
     else
-        table.ajouter(cle, QStringLiteral("1"));
+        table.ajouter(cleReussite(item), QStringLiteral("1"));
 }
 
 void MarquerEchec(const QString& item)
 {
     if (etat.EleveCourant.isEmpty() || item.isEmpty())
         return;
-    const QString cle = minusculesAZ(rogner(item));
     TableDesReussites& table = etat.TableReussites;
-    const int i = table.chercher(cle);
+    const int i = table.chercher(cleReussite(item));
     if (i >= 0)
         table.changerComptes(i, comptesApresEchec(table.ligne(i).comptes));
 }

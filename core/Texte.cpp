@@ -114,15 +114,20 @@ QStringList decouperLignes(const QString& texte)
     return lignes;
 }
 
-QString lireTexte(const QString& chemin)
+QByteArray lireOctets(const QString& chemin)
 {
     QFile f(resoudreChemin(chemin));
     if (!f.open(QIODevice::ReadOnly))
         throw ErreurES(chemin);
-    const QByteArray octets = f.readAll();
+    QByteArray octets = f.readAll();
     if (f.error() != QFileDevice::NoError)
         throw ErreurES(chemin);
-    return decoderFichier(octets);
+    return octets;
+}
+
+QString lireTexte(const QString& chemin)
+{
+    return decoderFichier(lireOctets(chemin));
 }
 
 QStringList lireLignes(const QString& chemin)

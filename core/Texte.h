@@ -19,6 +19,7 @@ QString decoderFichier(const QByteArray& octets);
 QStringList decouperLignes(const QString& texte);
 
 // Whole-file reading and writing; a failure raises the run-time input/output error.
+QByteArray lireOctets(const QString& chemin);
 QStringList lireLignes(const QString& chemin);
 QString lireTexte(const QString& chemin);
 void ecrireLignes(const QString& chemin, const QStringList& lignes);

@@ -96,10 +96,7 @@ TForm1::TForm1(const QStringList& arguments)
     definirCadre(false, Echappement::Ignore);
     definirPlacement(Placement::Ecran);
     definirTailleClient(631, 431);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(0x87, 0xCE, 0xEB)); // sky blue
-    setPalette(p);
-    setAutoFillBackground(true);
+    definirFond(bleuCiel());
     creerControles();
     Timer1_ = plateforme().creerMinuterie(1000, [this] { Timer1Timer(); });
     FormCreate(arguments);

@@ -24,10 +24,7 @@ TformAide::TformAide(QWidget* parent) : Fiche(parent)
     definirCadre(true, Echappement::Fermer);
     definirTailleClient(611, 335);
     definirPlacement(Placement::FenetrePrincipale);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(0x87, 0xCE, 0xEB));
-    setPalette(p);
-    setAutoFillBackground(true);
+    definirFond(bleuCiel());
 
     // Both share the page area; the help file decides which one is seen.
     ImageAide = new QLabel(this);
@@ -77,12 +74,7 @@ void TformAide::chargerTexte(const QString& chemin)
 {
     // A failed reading must not leave the page of another exercise on show.
     eAide->clear();
-    QFile f(resoudreChemin(chemin));
-    if (!f.open(QIODevice::ReadOnly))
-        throw ErreurES(chemin);
-    const QByteArray octets = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        throw ErreurES(chemin);
+    const QByteArray octets = lireOctets(chemin);
     if (!lireRtf(octets, *eAide->document()))
         eAide->setPlainText(decoderFichier(octets));
     eAide->moveCursor(QTextCursor::Start);

@@ -61,6 +61,14 @@ void Fiche::definirTailleClient(int largeur, int hauteur)
     setFixedSize(largeur, hauteur);
 }
 
+void Fiche::definirFond(const QColor& couleur)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, couleur);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
 void Fiche::definirPlacement(Placement p, QPoint position)
 {
     placement_ = p;

@@ -2,6 +2,7 @@
 // Base of every window of the programs: a fixed dialog frame, handlers named as the forms
 // name them, and the rules for Escape, Enter and the window manager's close.
 
+#include <QColor>
 #include <QDialog>
 #include <functional>
 
@@ -36,6 +37,10 @@ public:
     // Runs a handler; the run-time input/output error stops it and is told in a message box.
     static void garde(const std::function<void()>& gestionnaire);
 
+    // Most windows of the programs are sky blue.
+    void definirFond(const QColor& couleur);
+    static QColor bleuCiel() { return QColor(0x87, 0xCE, 0xEB); }
+
     // The main window, over which forms are centred.
     static QWidget* fenetrePrincipale;
 
@@ -45,6 +50,7 @@ protected:
     void definirPlacement(Placement p, QPoint position = {});
     // The button that Enter presses when the focus is on no control that takes Enter itself.
     void definirBoutonDefaut(QAbstractButton* b) { boutonDefaut_ = b; }
+
     // The handler run by Escape and by the window manager's close in an entry dialog.
     virtual void annulation() {}
 
