@@ -162,9 +162,11 @@ void TForm1::creerControles()
     bJaiEcrit->setIconSize(QSize(185, 47));
     bJaiEcrit->setEnabled(false);
 
-    // Tab order: the answer, then the instructions, then the prompt.
+    // Tab order: the answer first, then the instructions, then the prompt, then the stop button.
     setTabOrder(eSaisie_, eModele);
     setTabOrder(eModele, eMotATraduire);
+    setTabOrder(eMotATraduire, bStop);
+    eSaisie_->setFocus();
 
     for (QTextEdit* e : {eSaisie_, eModele, eMotATraduire})
         e->installEventFilter(this);
@@ -359,6 +361,7 @@ void TForm1::LancerExercice()
     }
     bJaiEcrit->setEnabled(true);
     eSaisie_->setEnabled(true);
+    eSaisie_->setFocus(); // the pupil types at once
     mettreTexte(eMotATraduire, etat.Consigne, true);
     if (!etat.EleveCourant.isEmpty())
         AjouterLigne(FichierDetail(), LigneDebutExercice(plateforme().maintenant(), etat.NbItems,
@@ -588,6 +591,7 @@ void TForm1::ItemReussi()
         eSaisie_->clear();
         bJaiEcrit->setEnabled(true);
         eSaisie_->setEnabled(true);
+        eSaisie_->setFocus();
         mettreTexte(eMotATraduire, etat.Consigne, true);
         appliquerPolice(eSaisie_, true);
         return;
