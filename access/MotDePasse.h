@@ -2,13 +2,13 @@
 // Asks a password, the pupil's or the teacher's. The caller sets the caption, shows the dialog
 // and reads eMotDePasse afterwards: empty means cancelled.
 
-#include "Fiche.h"
+#include "Saisie.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class TfMotDePasse : public Fiche {
+class TfMotDePasse : public FicheSaisie {
     Q_OBJECT
 public:
     explicit TfMotDePasse(QWidget* parent = nullptr);
@@ -18,15 +18,9 @@ public:
     QPushButton* bOk;
     QPushButton* bAnnuler;
 
-    void FormActivate() override;
-    void bOkClick();
-    void bAnnulerClick();
+    void bOkClick() override;
     // Enter validates, Escape cancels; true when the key was used.
-    bool eMotDePasseKeyPress(int touche);
-
-protected:
-    void annulation() override { bAnnulerClick(); }
-    bool eventFilter(QObject* objet, QEvent* evenement) override;
+    bool eMotDePasseKeyPress(int touche) { return toucheChamp(touche); }
 };
 
 extern TfMotDePasse* fMotDePasse;

@@ -1,7 +1,6 @@
 #include "NouvelEleve.h"
 
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,30 +12,17 @@
 
 TfNouvelEleve* fNouvelEleve = nullptr;
 
-TfNouvelEleve::TfNouvelEleve(QWidget* parent) : Fiche(parent)
+TfNouvelEleve::TfNouvelEleve(QWidget* parent) : FicheSaisie(parent, QStringLiteral("Nouveau"))
 {
     setObjectName(QStringLiteral("fNouvelEleve"));
     fNouvelEleve = this;
     setWindowTitle(QStringLiteral("Nouvel élève"));
-    definirCadre(false, Echappement::Annuler);
-    definirPlacement(Placement::FenetrePrincipale);
-    definirTailleClient(310, 108);
-
-    const ControlesSaisie c = creerControlesSaisie(*this, QStringLiteral("Nouveau"));
-    lNouveau = c.etiquette;
-    eUtilisateur = c.champ;
-    bOk = c.ok;
-    bAnnuler = c.annuler;
-    eUtilisateur->installEventFilter(this);
+    lNouveau = controles.etiquette;
+    eUtilisateur = controles.champ;
+    bOk = controles.ok;
+    bAnnuler = controles.annuler;
 
     relier(bOk, &TfNouvelEleve::bOkClick);
-    relier(bAnnuler, &TfNouvelEleve::bAnnulerClick);
-}
-
-void TfNouvelEleve::FormActivate()
-{
-    eUtilisateur->clear();
-    eUtilisateur->setFocus();
 }
 
 void TfNouvelEleve::bOkClick()
@@ -62,35 +48,4 @@ void TfNouvelEleve::bOkClick()
         }
     }
     Close();
-}
-
-void TfNouvelEleve::bAnnulerClick()
-{
-    eUtilisateur->clear();
-    Close();
-}
-
-bool TfNouvelEleve::eUtilisateurKeyPress(int touche)
-{
-    if (touche == Qt::Key_Return || touche == Qt::Key_Enter) {
-        bOkClick();
-        return true;
-    }
-    if (touche == Qt::Key_Escape) {
-        bAnnulerClick();
-        return true;
-    }
-    return false;
-}
-
-bool TfNouvelEleve::eventFilter(QObject* objet, QEvent* evenement)
-{
-    if (objet == eUtilisateur && evenement->type() == QEvent::KeyPress) {
-        const int t = static_cast<QKeyEvent*>(evenement)->key();
-        bool utilisee = false;
-        garde([&] { utilisee = eUtilisateurKeyPress(t); });
-        if (utilisee)
-            return true;
-    }
-    return Fiche::eventFilter(objet, evenement);
 }

@@ -1,13 +1,13 @@
 #pragma once
 // Asks a new pupil's first name; the caller reads eUtilisateur afterwards: empty means cancelled.
 
-#include "Fiche.h"
+#include "Saisie.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class TfNouvelEleve : public Fiche {
+class TfNouvelEleve : public FicheSaisie {
     Q_OBJECT
 public:
     explicit TfNouvelEleve(QWidget* parent = nullptr);
@@ -17,15 +17,9 @@ public:
     QPushButton* bOk;
     QPushButton* bAnnuler;
 
-    void FormActivate() override;
-    void bOkClick();
-    void bAnnulerClick();
+    void bOkClick() override;
     // Enter validates, Escape cancels; true when the key was used.
-    bool eUtilisateurKeyPress(int touche);
-
-protected:
-    void annulation() override { bAnnulerClick(); }
-    bool eventFilter(QObject* objet, QEvent* evenement) override;
+    bool eUtilisateurKeyPress(int touche) { return toucheChamp(touche); }
 };
 
 extern TfNouvelEleve* fNouvelEleve;

@@ -1,5 +1,6 @@
 #include "Saisie.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,4 +45,51 @@ ControlesSaisie creerControlesSaisie(Fiche& f, const QString& etiquette)
     c.annuler = bouton(f, QRect(170, 64, 110, 30), QStringLiteral("Annuler"),
                        QStringLiteral(":/images/annuler.png"));
     return c;
+}
+
+FicheSaisie::FicheSaisie(QWidget* parent, const QString& etiquette) : Fiche(parent)
+{
+    definirCadre(false, Echappement::Annuler);
+    definirPlacement(Placement::FenetrePrincipale);
+    definirTailleClient(310, 108);
+    controles = creerControlesSaisie(*this, etiquette);
+    controles.champ->installEventFilter(this);
+    relier(controles.annuler, &FicheSaisie::bAnnulerClick);
+}
+
+void FicheSaisie::FormActivate()
+{
+    controles.champ->clear();
+    controles.champ->setFocus();
+}
+
+void FicheSaisie::bAnnulerClick()
+{
+    controles.champ->clear();
+    Close();
+}
+
+bool FicheSaisie::toucheChamp(int touche)
+{
+    if (touche == Qt::Key_Return || touche == Qt::Key_Enter) {
+        bOkClick();
+        return true;
+    }
+    if (touche == Qt::Key_Escape) {
+        bAnnulerClick();
+        return true;
+    }
+    return false;
+}
+
+bool FicheSaisie::eventFilter(QObject* objet, QEvent* evenement)
+{
+    if (objet == controles.champ && evenement->type() == QEvent::KeyPress) {
+        const int t = static_cast<QKeyEvent*>(evenement)->key();
+        bool utilisee = false;
+        garde([&] { utilisee = toucheChamp(t); });
+        if (utilisee)
+            return true;
+    }
+    return Fiche::eventFilter(objet, evenement);
 }
