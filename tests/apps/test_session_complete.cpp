@@ -18,6 +18,7 @@
 #include "MessagePerso.h"
 #include "MotDePasse.h"
 #include "MsgOuiNonPerso.h"
+#include "Quitter.h"
 #include "Seance.h"
 #include "Texte.h"
 #include "Unit1.h"
@@ -124,4 +125,60 @@ TEST(SessionComplete, DuDemarrageALaFinDuProgramme)
     EXPECT_EQ(reussites.first(), QStringLiteral("des fleurs (joli)|1-0"));
     EXPECT_EQ(reussites.last(), QStringLiteral("une robe (blanc)|1"));
     EXPECT_TRUE(s.existe("_Bilans/CM1/Tom_OBV_Reussites.old"));
+}
+
+// Léa works, then leaves for another exercise; Tom is chosen and fails his password; the
+// program is left from the welcome screen. Léa's successes go to Léa's file only.
+TEST(SessionComplete, LesReussitesNeVontQuALeurPropreEleve)
+{
+    Seance s;
+    const QByteArray tomAvant = s.lireOctets("_Bilans/CM1/Tom_OBV_Reussites.txt");
+    s.p.fenetre<TForm2>([](TForm2& f) {
+        choisir(f.cChoixGroupe, QStringLiteral("CM1"));
+        choisir(f.cChoixUtilisateur, QStringLiteral("Léa"));
+        choisirLigne(f.eRepertoires, QStringLiteral("[+] Orthographe"));
+        choisirLigne(f.eRepertoires, QStringLiteral("Les mots avec œ"));
+        cliquer(f.bValider);
+    });
+    s.p.fenetre<TfMotDePasse>([](TfMotDePasse& f) {
+        taper(f.eMotDePasse, QStringLiteral("chat"));
+        touche(f.eMotDePasse, Qt::Key_Return);
+    });
+    s.p.fenetre<TfChoixNbItems>([](TfChoixNbItems& f) { cliquer(f.bOk); });
+    s.p.tirages = {0, 0, 0};
+    s.demarrer();
+    ASSERT_EQ(Form1->eMotATraduire->toPlainText(), QStringLiteral("La fille de mes parents est ma ..."));
+
+    s.p.fenetre<TfMessagePerso>([](TfMessagePerso& f) { cliquer(f.bOk); });
+    taper(Form1->eSaisie(), QStringLiteral("soeur"));
+    cliquer(Form1->bJaiEcrit);
+
+    s.p.fenetre<TfQuitter>([](TfQuitter& f) { cliquer(f.bNouvelExo); });
+    s.p.fenetre<TForm2>([](TForm2& f) {
+        choisir(f.cChoixUtilisateur, QStringLiteral("Tom"));
+        choisirLigne(f.eRepertoires, QStringLiteral("[+] Orthographe")); // back at the bank's root
+        choisirLigne(f.eRepertoires, QStringLiteral("Le pluriel des noms"));
+        cliquer(f.bValider);
+        cliquer(f.bQuitter);
+    });
+    s.p.fenetre<TfMotDePasse>([](TfMotDePasse& f) {
+        taper(f.eMotDePasse, QStringLiteral("chat"));
+        cliquer(f.bOk);
+    });
+    s.p.boite(ReponseBoite::Ok, QStringLiteral("Mot de passe incorrect."));
+    s.p.boite(ReponseBoite::Ok, QStringLiteral("Veux-tu vraiment quitter le logiciel ?"));
+    cliquer(Form1->bStop);
+
+    EXPECT_TRUE(s.p.finDemandee());
+    EXPECT_EQ(s.p.journal.mid(s.p.journal.size() - 4),
+              QStringList({"repeindre TForm1", "son quitter.wav", "pause 3000", "fin du programme"}));
+    EXPECT_EQ(s.lireOctets("_Bilans/CM1/Tom_OBV_Reussites.txt"), tomAvant);
+    EXPECT_FALSE(s.existe("_Bilans/CM1/Tom_OBV_Reussites.old"));
+    const QStringList lea = decouperLignes(depuisWindows1252(s.lireOctets("_Bilans/CM1/Léa_OBV_Reussites.txt")));
+    EXPECT_EQ(lea.size(), 14);
+    EXPECT_TRUE(lea.contains(QStringLiteral("la fille de mes parents est ma ...|2")));
+    // The interruption was written once, in Léa's files.
+    const QString exos = depuisWindows1252(s.lireOctets("_Bilans/CM1/Léa_OBV_Exos.txt"));
+    EXPECT_EQ(exos.count(QStringLiteral("Interrompu")), 2); // one of the sample history, one now
+    EXPECT_TRUE(exos.endsWith(QStringLiteral("07/12/2026 | Interrompu |    5 /  30 | Les mots avec œ\r\n")));
 }

@@ -317,3 +317,25 @@ TEST(Seance, SurlignageDuDebutCorrect)
     EXPECT_EQ(Form1->eSaisie()->textCursor().position(), 13);
     EXPECT_EQ(Form1->eSaisie()->currentCharFormat().foreground().color(), QColor(Qt::black));
 }
+
+TEST(Seance, ReponseVideDUnEleveEtUnSeulItem)
+{
+    Seance s(false);
+    classe(s, {"##", "chat|chats"}, {"BRUITAGE=Non"});
+    accueil(s, QStringLiteral("Léa"));
+    s.demarrer();
+    message(s);
+    repondre(s, QString());
+    message(s);
+    repondre(s, QStringLiteral("chats"));
+    message(s);
+    s.p.boite(ReponseBoite::Ok);
+    finale(s, false);
+    s.p.boite(ReponseBoite::Non, QStringLiteral("Veux-tu voir ton bilan ?"));
+    repondre(s, QStringLiteral("chats"));
+    EXPECT_EQ(lignes(s, "_Bilans/CM1/Léa_OBV_Detail.txt"),
+              QStringList({"07/12/2026 à 14:05:32 - 1 item - Exercice [Pluriels]", "", "chats", "  ...",
+                           "Item réussi chat en 0 s.", "Item réussi chat en 0 s.", "", "Temps exercice : 0 s.",
+                           "Score : 4/5.", QString(68, QLatin1Char('-'))}));
+    EXPECT_EQ(fMsgOuiNonPerso->NoteLettre, QStringLiteral("D"));
+}
