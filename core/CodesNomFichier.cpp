@@ -23,6 +23,8 @@ QList<QPair<QString, QString>> codesNomFichierCommuns()
 
 QString DecoderNomFichier(const QString& texte, const QList<QPair<QString, QString>>& table)
 {
+    if (!texte.contains(QLatin1Char('#')))
+        return texte; // no code can stand in it
     QString r = texte;
     for (const auto& [code, caractere] : table)
         r.replace(code, caractere, Qt::CaseSensitive);

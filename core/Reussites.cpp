@@ -9,14 +9,15 @@ void TableDesReussites::vider()
 
 void TableDesReussites::ajouter(const QString& cle, const QString& comptes)
 {
-    if (!index_.contains(cle))
-        index_.insert(cle, static_cast<int>(lignes_.size()));
+    int& premiere = index_[cle]; // one lookup; 0 means the key is new
+    if (premiere == 0)
+        premiere = static_cast<int>(lignes_.size()) + 1;
     lignes_.append({cle, comptes});
 }
 
 int TableDesReussites::chercher(const QString& cle) const
 {
-    return index_.value(cle, -1);
+    return index_.value(cle, 0) - 1;
 }
 
 namespace {

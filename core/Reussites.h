@@ -35,7 +35,7 @@ public:
 
 private:
     QList<LigneReussite> lignes_;
-    QHash<QString, int> index_; // key -> first row
+    QHash<QString, int> index_; // key -> first row + 1
 };
 
 // The current run of counts: the number after the last "-" (the whole text without "-");
