@@ -23,9 +23,7 @@ TfMessagePerso::TfMessagePerso(QWidget* parent) : Fiche(parent)
     definirTailleClient(169, 93);
     definirPlacement(Placement::FenetrePrincipale);
     definirFond(bleuCiel());
-    QFont f = font();
-    f.setPixelSize(11);
-    setFont(f);
+    definirTaillePolice(11);
 
     lTexte = new QLabel(this);
     lTexte->setTextFormat(Qt::PlainText);

@@ -41,9 +41,7 @@ TfMsgOuiNonPerso::TfMsgOuiNonPerso(QWidget* parent) : Fiche(parent)
     definirTailleClient(271, 255);
     definirPlacement(Placement::FenetrePrincipale);
     definirFond(bleuCiel());
-    QFont f = font();
-    f.setPixelSize(11);
-    setFont(f);
+    definirTaillePolice(11);
 
     lTexte = new QLabel(this);
     lTexte->setFont(comic(16));

@@ -72,9 +72,7 @@ TfQuitter::TfQuitter(QWidget* parent) : Fiche(parent)
     definirTailleClient(185, 148);
     definirPlacement(Placement::FenetrePrincipale);
     definirFond(bleuCiel());
-    QFont f = font();
-    f.setPixelSize(11);
-    setFont(f);
+    definirTaillePolice(11);
 
     bAnnuler = boutonImage(this, 3, QStringLiteral("Reprendre l'exercice"), QStringLiteral(":/images/oups.png"));
     bNouvelExo = boutonImage(this, 52, QStringLiteral("Choisir un autre exercice"),

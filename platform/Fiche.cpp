@@ -69,6 +69,13 @@ void Fiche::definirFond(const QColor& couleur)
     setAutoFillBackground(true);
 }
 
+void Fiche::definirTaillePolice(int pixels)
+{
+    QFont f = font();
+    f.setPixelSize(pixels);
+    setFont(f);
+}
+
 void Fiche::definirPlacement(Placement p, QPoint position)
 {
     placement_ = p;

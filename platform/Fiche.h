@@ -48,6 +48,8 @@ protected:
     void definirCadre(bool caseFermeture, Echappement echappement);
     void definirTailleClient(int largeur, int hauteur);
     void definirPlacement(Placement p, QPoint position = {});
+    // The form's own font size, in pixels, as the design gives it.
+    void definirTaillePolice(int pixels);
     // The button that Enter presses when the focus is on no control that takes Enter itself.
     void definirBoutonDefaut(QAbstractButton* b) { boutonDefaut_ = b; }
 
