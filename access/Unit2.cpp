@@ -39,12 +39,12 @@ QString repertoireDuGroupe(const QString& groupe)
     return groupe.isEmpty() ? etat.RepertoireBilans : etat.RepertoireBilans + groupe + QLatin1Char('/');
 }
 
-// The entry equal to a name, A-Z folded; -1 when none.
+// The entry equal to a name up to case, as the file system matches names (the pupil's files
+// are found by the same rule); -1 when none.
 int trouver(const QComboBox* c, const QString& nom)
 {
-    const QString cherche = majusculesAZ(nom);
     for (int i = 0; i < c->count(); ++i)
-        if (majusculesAZ(c->itemText(i)) == cherche)
+        if (memeNom(c->itemText(i), nom))
             return i;
     return -1;
 }
@@ -66,6 +66,28 @@ QPushButton* boutonImage(QWidget* parent, const QRect& r, const QString& image, 
     b->setToolTip(bulle);
     return b;
 }
+
+// The bank list tells when the user's keys move or make the selection. A row that Qt makes
+// current by itself (the first one, when the list gets the focus back) or that the program
+// sets tells nothing: it must never open a folder.
+class ListeBanque : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+    std::function<void()> choixAuClavier;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        const auto choix = [this] {
+            const QListWidgetItem* i = currentItem();
+            return std::make_pair(currentRow(), i && i->isSelected());
+        };
+        const auto avant = choix();
+        QListWidget::keyPressEvent(e);
+        if (choix() != avant && choixAuClavier)
+            choixAuClavier();
+    }
+};
 
 } // namespace
 
@@ -131,7 +153,9 @@ void TForm2::creerControles()
     lChoisisExercice->setFont(police(lChoisisExercice, 18, true));
     lChoisisExercice->setPalette(pe);
 
-    eRepertoires = new QListWidget(this);
+    auto* liste = new ListeBanque(this);
+    liste->choixAuClavier = [this] { garde([this] { eRepertoiresClick(); }); };
+    eRepertoires = liste;
     eRepertoires->setGeometry(262, 106, 278, 214);
     eRepertoires->setFont(police(eRepertoires, 14));
     eRepertoires->setFocusPolicy(Qt::ClickFocus); // not a tab stop
@@ -156,8 +180,6 @@ void TForm2::creerControles()
     connect(cChoixGroupe, &QComboBox::activated, this, [this] { garde([this] { cChoixGroupeChange(); }); });
     connect(cChoixUtilisateur, &QComboBox::activated, this,
             [this] { garde([this] { cChoixUtilisateurChange(); }); });
-    connect(eRepertoires, &QListWidget::currentRowChanged, this,
-            [this] { garde([this] { eRepertoiresClick(); }); });
 }
 
 void TForm2::FormCreate()
@@ -252,6 +274,10 @@ QString TForm2::fichierPersonnelPropose() const
 
 const EntreeBanque* TForm2::entreeSelectionnee() const
 {
+    // A row only made current (by Qt, on focus-in) is not a choice.
+    const QListWidgetItem* item = eRepertoires->currentItem();
+    if (!item || !item->isSelected())
+        return nullptr;
     const int i = eRepertoires->currentRow();
     return i >= 0 && i < entrees_.size() ? &entrees_[i] : nullptr;
 }
@@ -350,11 +376,8 @@ bool TForm2::eventFilter(QObject* objet, QEvent* evenement)
             if (m->button() == Qt::LeftButton) {
                 QListWidgetItem* item = eRepertoires->itemAt(m->position().toPoint());
                 if (item) {
-                    const int ligne = eRepertoires->row(item);
-                    if (ligne == eRepertoires->currentRow())
-                        garde([this] { eRepertoiresClick(); });
-                    else
-                        eRepertoires->setCurrentRow(ligne);
+                    eRepertoires->setCurrentRow(eRepertoires->row(item));
+                    garde([this] { eRepertoiresClick(); });
                 }
             }
             return true;

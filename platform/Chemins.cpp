@@ -11,11 +11,6 @@ QChar plie(QChar c)
     return c.toCaseFolded();
 }
 
-bool memeNom(const QString& a, const QString& b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
 // Wildcard match, "*" any run and "?" one character, without regard to case.
 bool glob(const QString& nom, const QString& motif)
 {
@@ -39,23 +34,40 @@ bool glob(const QString& nom, const QString& motif)
     return m == motif.size();
 }
 
-QString plieAZ(const QString& s)
+// Code points rather than UTF-16 units, so that characters beyond the basic plane order by
+// their value.
+QList<uint> pointsMajuscules(const QString& s)
 {
-    QString r = s;
-    for (QChar& c : r)
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = QChar(c.unicode() + 32);
-    return r;
+    QList<uint> points = s.toUcs4();
+    for (uint& c : points)
+        c = QChar::toUpper(c);
+    return points;
+}
+
+bool avantParPoints(const QList<uint>& a, const QList<uint>& b)
+{
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end());
 }
 
 } // namespace
 
+QString plierNom(const QString& nom)
+{
+    const QList<uint> points = pointsMajuscules(nom);
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(points.constData()), points.size());
+}
+
+bool memeNom(const QString& a, const QString& b)
+{
+    return plierNom(a) == plierNom(b);
+}
+
 bool avantDansListe(const QString& a, const QString& b)
 {
-    const QString pa = plieAZ(a), pb = plieAZ(b);
+    const QList<uint> pa = pointsMajuscules(a), pb = pointsMajuscules(b);
     if (pa != pb)
-        return pa < pb;
-    return a < b;
+        return avantParPoints(pa, pb);
+    return avantParPoints(a.toUcs4(), b.toUcs4());
 }
 
 bool correspondMotif(const QString& nom, const QString& motif)

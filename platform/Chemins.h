@@ -1,6 +1,6 @@
 #pragma once
 // File names as the classroom's data expect them: every name is found without regard to case,
-// and listings come sorted by name, the letters A-Z folded.
+// and listings come sorted as the classroom's Windows machines list them.
 
 #include <QString>
 #include <QStringList>
@@ -24,8 +24,15 @@ QStringList listerEntrees(const QString& dossier, const QString& motif,
 
 bool correspondMotif(const QString& nom, const QString& motif);
 
-// Order of the listings: names compared with A-Z folded to a-z, then as they stand.
+// Order of the listings, as the Windows file system gives it: each character folded to upper
+// case (Unicode, accented letters included), then compared by code point; names equal so
+// folded are then compared as they stand.
 bool avantDansListe(const QString& a, const QString& b);
+
+// The fold by which names are matched without regard to case: files and folders, and the names
+// of pupils and groups looked up in a list. Each character is taken to upper case (Unicode).
+QString plierNom(const QString& nom);
+bool memeNom(const QString& a, const QString& b);
 
 // Joins a folder and a name with exactly one "/" between them.
 QString joindreChemin(const QString& dossier, const QString& nom);

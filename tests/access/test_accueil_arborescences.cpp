@@ -110,8 +110,8 @@ TEST(AccueilArborescences, BanqueExemple)
     s.ecrireLignes("_Exercices_OBV/[Tous les items à valider]/Exercice.txt", {"x|y"});
 
     EXPECT_EQ(textes(n.lister(s.chemin("_Exercices_OBV"), QString())),
-              QStringList({"[+] [Tous les exercices personnels]", "[+] Conjugaison", "[+] Grammaire",
-                           "[+] Orthographe", "[+] Vocabulaire"}));
+              QStringList({"[+] Conjugaison", "[+] Grammaire", "[+] Orthographe", "[+] Vocabulaire",
+                           "[+] [Tous les exercices personnels]"}));
     const QString personnel = fichierExercicesPersonnels(racine, "CM1", "Léa");
     EXPECT_EQ(personnel, racine + "[Tous les exercices personnels]/CM1/Léa.txt");
     const QList<EntreeBanque> racineAvecPerso = n.lister(s.chemin("_Exercices_OBV"), personnel);
@@ -157,14 +157,14 @@ TEST(AccueilArborescences, DossiersEtExercices)
     QStringList t;
     for (const EntreeBanque& e : l)
         t.append(e.texte);
-    EXPECT_EQ(t, QStringList({"[+] [Tous les exercices personnels]", "[+] Majuscules", "[+] Themes",
+    EXPECT_EQ(t, QStringList({"[+] Majuscules", "[+] Themes", "[+] [Tous les exercices personnels]",
                               "Dictée", "Mes exercices personnels 2"}));
-    EXPECT_EQ(l[1].nom, QStringLiteral("Majuscules"));
+    EXPECT_EQ(l[0].nom, QStringLiteral("Majuscules"));
 
     // What an entry leads to.
-    EXPECT_TRUE(n.entrable(b, l[1]));
-    EXPECT_TRUE(n.entrable(b, l[2])); // a sub-folder is enough
-    EXPECT_FALSE(n.commencable(b, l[1]));
+    EXPECT_TRUE(n.entrable(b, l[0]));
+    EXPECT_TRUE(n.entrable(b, l[1])); // a sub-folder is enough
+    EXPECT_FALSE(n.commencable(b, l[0]));
     EXPECT_FALSE(n.entrable(b, l[3]));
     EXPECT_TRUE(n.commencable(b, l[3]));
     EXPECT_EQ(n.exercice(b, l[3], "/perso.txt"), b + "/Dictée.txt");

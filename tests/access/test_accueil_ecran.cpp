@@ -1,6 +1,8 @@
 // The welcome screen: groups, pupils, sign-in and passwords, the doors, and the exercise bank.
 
+#include <QApplication>
 #include <QFile>
+#include <QFocusEvent>
 #include <QTextEdit>
 
 #include "Bilans.h"
@@ -452,8 +454,9 @@ TEST(Accueil, NavigateurDeLaBanqueExemple)
     Seance s;
     s.creerFiches();
     lireReglages();
-    const QStringList racine = {"[+] [Tous les exercices personnels]", "[+] Conjugaison", "[+] Grammaire",
-                                "[+] Orthographe", "[+] Vocabulaire"};
+    // As the classroom's Windows machines list them: "[" after the letters.
+    const QStringList racine = {"[+] Conjugaison", "[+] Grammaire", "[+] Orthographe", "[+] Vocabulaire",
+                                "[+] [Tous les exercices personnels]"};
     accueil(s, [&](TForm2& f) {
         EXPECT_EQ(textes(f.eRepertoires), racine);
         EXPECT_FALSE(f.bRemonter->isEnabled());
@@ -486,17 +489,17 @@ TEST(Accueil, NavigateurDeLaBanqueExemple)
 
         // The arrow keys open folders as they reach them; Enter starts the exercise.
         touche(f.eRepertoires, Qt::Key_Down);
-        EXPECT_EQ(dossierRelatif(s), QStringLiteral("_Exercices_OBV/[Tous les exercices personnels]"));
-        EXPECT_EQ(textes(f.eRepertoires), QStringList({"[+] CM1"}));
+        EXPECT_EQ(dossierRelatif(s), QStringLiteral("_Exercices_OBV/Conjugaison"));
+        EXPECT_EQ(textes(f.eRepertoires), QStringList({"[+] Passé composé", "[+] Présent"}));
         touche(f.eRepertoires, Qt::Key_Down);
-        EXPECT_EQ(textes(f.eRepertoires), QStringList({"Léa"}));
+        EXPECT_EQ(textes(f.eRepertoires), QStringList({"Une journée de Léo"}));
         touche(f.eRepertoires, Qt::Key_Down);
         EXPECT_TRUE(f.bValider->isEnabled());
         touche(f.eRepertoires, Qt::Key_Return);
         EXPECT_TRUE(f.fermetureEnAttente());
     });
     montrerAccueil();
-    EXPECT_EQ(etat.ExerciceCourant, s.chemin("_Exercices_OBV/[Tous les exercices personnels]/CM1/Léa.txt"));
+    EXPECT_EQ(etat.ExerciceCourant, s.chemin("_Exercices_OBV/Conjugaison/Passé composé/Une journée de Léo.txt"));
     EXPECT_TRUE(etat.EleveCourant.isEmpty());
 }
 
@@ -595,4 +598,78 @@ TEST(Accueil, Quitter)
         EXPECT_EQ(s.p.journal.mid(i + 1), c.attendu);
         EXPECT_TRUE(etat.ExerciceCourant.isEmpty());
     }
+}
+
+// When the welcome screen comes back, the list gets the focus again and Qt makes its first row
+// current: that is no choice of the pupil, and no folder may open (it used to open the first
+// folder, then the next, down to another class's personal items).
+TEST(Accueil, LeFocusNOuvreAucunDossier)
+{
+    Seance s;
+    s.creerFiches();
+    lireReglages();
+    accueil(s, [&](TForm2& f) {
+        const QStringList racine = textes(f.eRepertoires);
+        ASSERT_EQ(racine.first(), QStringLiteral("[+] Conjugaison"));
+        for (Qt::FocusReason raison : {Qt::ActiveWindowFocusReason, Qt::TabFocusReason, Qt::OtherFocusReason}) {
+            f.eRepertoires->clearFocus();
+            QFocusEvent sortie(QEvent::FocusOut, raison);
+            QApplication::sendEvent(f.eRepertoires, &sortie);
+            QFocusEvent entree(QEvent::FocusIn, raison);
+            QApplication::sendEvent(f.eRepertoires, &entree);
+            EXPECT_EQ(dossierRelatif(s), QStringLiteral("_Exercices_OBV")) << raison;
+            EXPECT_EQ(textes(f.eRepertoires), racine) << raison;
+            EXPECT_FALSE(f.bValider->isEnabled()) << raison;
+        }
+        // Qt did make a row current: Enter on it starts nothing and opens nothing.
+        EXPECT_EQ(f.eRepertoires->currentRow(), 0);
+        touche(f.eRepertoires, Qt::Key_Return);
+        EXPECT_FALSE(f.fermetureEnAttente());
+        EXPECT_EQ(dossierRelatif(s), QStringLiteral("_Exercices_OBV"));
+
+        // A row the program makes current runs nothing either; the pupil's click does.
+        f.eRepertoires->setCurrentRow(2);
+        EXPECT_EQ(dossierRelatif(s), QStringLiteral("_Exercices_OBV"));
+        choisirLigne(f.eRepertoires, "[+] Orthographe");
+        EXPECT_EQ(dossierRelatif(s), QStringLiteral("_Exercices_OBV/Orthographe"));
+    });
+    montrerAccueil();
+    EXPECT_TRUE(etat.ExerciceCourant.isEmpty());
+}
+
+// A pupil registered again with accented capitals ("LÉA" for "Léa") is found in the list as the
+// file system finds her files: she is selected, not the guest.
+TEST(Accueil, InscriptionDUnNomExistantAuxCapitalesAccentuees)
+{
+    Seance s;
+    s.creerFiches();
+    lireReglages();
+    etat.EcriturePossible = 1;
+    const QStringList avant = QDir(s.chemin("_Bilans/CM1")).entryList(QDir::Files);
+    accueil(s, [&](TForm2& f) {
+        choisir(f.cChoixGroupe, "CM1");
+        cliquer(f.bNouvelEleve);
+        EXPECT_EQ(textes(f.cChoixUtilisateur), QStringList({"Visiteur", "Inès", "Léa", "Tom"}));
+        EXPECT_EQ(f.cChoixUtilisateur->currentText(), QStringLiteral("Léa"));
+        EXPECT_TRUE(f.bBilan->isEnabled());
+        choisirLigne(f.eRepertoires, "[+] Orthographe");
+        choisirLigne(f.eRepertoires, "Les mots avec œ");
+        cliquer(f.bValider);
+    });
+    s.p.fenetre<TfNouvelEleve>([](TfNouvelEleve& f) {
+        taper(f.eUtilisateur, QStringLiteral("LÉA"));
+        touche(f.eUtilisateur, Qt::Key_Return);
+    });
+    motDePasse(s, "chat", "Saisie du mot de passe");
+    montrerAccueil();
+    // She works as herself, and nothing was created.
+    EXPECT_EQ(etat.EleveCourant, QStringLiteral("Léa"));
+    EXPECT_EQ(QDir(s.chemin("_Bilans/CM1")).entryList(QDir::Files), avant);
+
+    // The pupil of the previous exercise is found again whatever the case of her name.
+    exerciceSuivant(s);
+    etat.EleveCourant = QStringLiteral("LÉA");
+    accueil(s, [&](TForm2& f) { EXPECT_EQ(f.cChoixUtilisateur->currentText(), QStringLiteral("Léa")); });
+    montrerAccueil();
+    EXPECT_EQ(etat.EleveCourant, QStringLiteral("LÉA"));
 }

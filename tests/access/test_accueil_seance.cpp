@@ -13,8 +13,8 @@ TEST(AccueilSeance, DuDemarrageAuDepartParLAccueil)
         EXPECT_EQ(textes(f.cChoixGroupe), QStringList({"Choisis ton groupe", "CE2", "CM1"}));
         EXPECT_EQ(textes(f.cChoixUtilisateur), QStringList({"Visiteur", "Sacha"}));
         EXPECT_EQ(textes(f.eRepertoires),
-                  QStringList({"[+] [Tous les exercices personnels]", "[+] Conjugaison", "[+] Grammaire",
-                               "[+] Orthographe", "[+] Vocabulaire"}));
+                  QStringList({"[+] Conjugaison", "[+] Grammaire", "[+] Orthographe", "[+] Vocabulaire",
+                               "[+] [Tous les exercices personnels]"}));
 
         // A new pupil registers in CM1, then opens her results and chooses her password.
         choisir(f.cChoixGroupe, "CM1");

@@ -40,3 +40,56 @@ TEST(Chemins, ListesParMotifTrieesAZ)
     EXPECT_EQ(listerEntrees(s.programme, "*.*", GenreEntree::Tout, true).size(), 11);
     EXPECT_TRUE(listerEntrees(s.chemin("absent"), "*.*").isEmpty());
 }
+
+// The order of the classroom's Windows machines: each character taken to upper case, then code
+// points; so "[", "_" and accented capitals come after the letters, digits before them.
+TEST(Chemins, OrdreDesListesCommeWindows)
+{
+    struct Cas {
+        const char* avant;
+        const char* apres;
+    };
+    const Cas cas[] = {
+        {"Conjugaison", "[Tous les exercices personnels]"},
+        {"[+] Vocabulaire", "[+] [Tous les exercices personnels]"},
+        {"zèbre", "_x"},
+        {"2 - Révisions", "Accords"},
+        {"accords-1", "Accords-2"},
+        {"Verbes du premier groupe", "Être au présent"},
+        {"Zoé", "élodie"},
+        {"ABC", "abc"},    // equal once folded: as they stand
+        {"Léa", "léa"},
+        {"noel", "Noé"},   // É after every plain letter
+        {"a", "ab"},
+    };
+    for (const Cas& c : cas) {
+        const QString a = QString::fromUtf8(c.avant), b = QString::fromUtf8(c.apres);
+        EXPECT_TRUE(avantDansListe(a, b)) << c.avant << " / " << c.apres;
+        EXPECT_FALSE(avantDansListe(b, a)) << c.apres << " / " << c.avant;
+    }
+    EXPECT_FALSE(avantDansListe("Tom", "Tom"));
+
+    Seance s(false);
+    for (const char* n : {"[Tous les exercices personnels]", "Conjugaison", "_x", "2 - Révisions",
+                          "Être au présent", "Verbes du premier groupe", "grammaire"})
+        QDir(s.programme).mkpath(QString::fromUtf8(n));
+    EXPECT_EQ(listerEntrees(s.programme, "*.", GenreEntree::Dossiers),
+              QStringList({"2 - Révisions", "Conjugaison", "grammaire", "Verbes du premier groupe",
+                           "[Tous les exercices personnels]", "_x", "Être au présent"}));
+}
+
+// Names match up to case as the file system matches them, accented capitals included.
+TEST(Chemins, MemeNomSansEgardALaCasseUnicode)
+{
+    struct Cas {
+        const char* a;
+        const char* b;
+        bool meme;
+    };
+    const Cas cas[] = {
+        {"Léa", "LÉA", true},  {"noé", "NOÉ", true},  {"Chloé", "chloe", false},
+        {"Œdipe", "œdipe", true}, {"Tom", "Tom ", false}, {"Inès", "INÈS", true},
+    };
+    for (const Cas& c : cas)
+        EXPECT_EQ(memeNom(QString::fromUtf8(c.a), QString::fromUtf8(c.b)), c.meme) << c.a << " / " << c.b;
+}

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "Etat.h"
@@ -128,7 +129,10 @@ void choisirLigne(QListWidget* l, const QString& texte)
 {
     const auto trouves = l->findItems(texte, Qt::MatchExactly);
     ASSERT_FALSE(trouves.isEmpty()) << "no entry " << texte.toStdString();
-    l->setCurrentItem(trouves.first());
+    // A click, as the pupil makes it: only the user's choices run the list's handler.
+    l->scrollToItem(trouves.first());
+    const QPoint centre = l->visualItemRect(trouves.first()).center();
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
 }
 
 void taper(QWidget* w, const QString& texte)
