@@ -21,16 +21,6 @@ QFont comic(int pixels)
     return f;
 }
 
-// The design sizes were made for a narrower font: a caption too wide for its button gets smaller.
-void ajusterAuBouton(QPushButton* b)
-{
-    QFont f = b->font();
-    while (f.pixelSize() > 8 && QFontMetrics(f).horizontalAdvance(b->text()) > b->width() - 8) {
-        f.setPixelSize(f.pixelSize() - 1);
-    }
-    b->setFont(f);
-}
-
 } // namespace
 
 TfMsgOuiNonPerso::TfMsgOuiNonPerso(QWidget* parent) : Fiche(parent)
@@ -55,7 +45,8 @@ TfMsgOuiNonPerso::TfMsgOuiNonPerso(QWidget* parent) : Fiche(parent)
         auto* l = new QLabel(this);
         l->setGeometry(85, 94, 101, 87);
         l->setPixmap(QPixmap(QStringLiteral(":/images/note") + lettres.at(i) + QStringLiteral(".png")));
-        // Natural size from the top left corner, cut by the frame; C and D sit in its middle.
+        // Natural size from the top left corner; C and D sit in the middle of the frame. The
+        // pictures are drawn to the frame's size, so none is cut.
         l->setAlignment(i == 2 || i == 3 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
         l->hide();
         *controles[i] = l;
@@ -70,7 +61,6 @@ TfMsgOuiNonPerso::TfMsgOuiNonPerso(QWidget* parent) : Fiche(parent)
     bOui->setGeometry(65, 215, 40, 27);
     bNon = new QPushButton(QStringLiteral("Non, je quitte le logiciel"), this);
     bNon->setGeometry(113, 215, 117, 27);
-    ajusterAuBouton(bNon);
     setTabOrder(bOui, bNon);
     relier(bOui, &TfMsgOuiNonPerso::bOuiClick);
     relier(bNon, &TfMsgOuiNonPerso::bNonClick);

@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QDialog>
+#include <QHash>
+#include <QRect>
 #include <functional>
 
 #include "Plateforme.h"
@@ -37,6 +39,14 @@ public:
     // Runs a handler; the run-time input/output error stops it and is told in a message box.
     static void garde(const std::function<void()>& gestionnaire);
 
+    // Every label, button and check box gets the room its text needs with the fonts it really
+    // has (its design size is the least), and the window holds its controls and its caption.
+    // Run at each showing, once FormActivate has set the texts; what it grew at the previous
+    // showing goes back to its design first.
+    void ajusterAuContenu();
+    // The window width that a caption needs in the window manager's title bar.
+    static int largeurLegende(const QString& legende);
+
     // Most windows of the programs are sky blue.
     void definirFond(const QColor& couleur);
     static QColor bleuCiel() { return QColor(0x87, 0xCE, 0xEB); }
@@ -66,6 +76,14 @@ protected:
 
 private:
     void connecterClic(QAbstractButton* bouton, std::function<void()> f);
+
+    // What the last adjustment changed: the geometry it found and the one it set.
+    struct Ajustement {
+        QRect avant;
+        QRect apres;
+    };
+    QHash<QWidget*, Ajustement> ajustements_;
+    QSize tailleAvant_, tailleApres_;
 
     Echappement echappement_ = Echappement::Ignore;
     Placement placement_ = Placement::FenetrePrincipale;

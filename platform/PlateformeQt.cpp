@@ -5,7 +5,9 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMediaPlayer>
 #include <QMessageBox>
@@ -14,6 +16,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
 #include "Chemins.h"
 #include "Fiche.h"
@@ -56,6 +59,7 @@ void PlateformeQt::montrerPrincipale(Fiche& f)
 {
     principale_ = &f;
     Fiche::fenetrePrincipale = &f;
+    f.ajusterAuContenu();
     f.show();
     // The first activation opens modal windows: it runs once the message loop has started.
     QTimer::singleShot(0, &f, [this, &f] {
@@ -64,6 +68,16 @@ void PlateformeQt::montrerPrincipale(Fiche& f)
         Fiche::garde([&f] { f.FormShow(); });
         Fiche::garde([&f] { f.FormActivate(); });
     });
+}
+
+QWidget* PlateformeQt::proprietaire(const QWidget* sauf) const
+{
+    for (int i = modales_.size() - 1; i >= 0; --i)
+        if (modales_[i] != sauf && modales_[i]->isVisible())
+            return modales_[i];
+    if (principale_ && principale_ != sauf && principale_->isVisible())
+        return principale_;
+    return nullptr;
 }
 
 void PlateformeQt::montrerModal(Fiche& f)
@@ -78,9 +92,24 @@ void PlateformeQt::montrerModal(Fiche& f)
     Fiche::garde([&f] { f.FormActivate(); });
     if (fin_ || f.fermetureEnAttente())
         return;
+    f.ajusterAuContenu();
+    // The window that opened it keeps it on top, and the window manager raises them together.
+    QWidget* dessous = proprietaire(&f);
+    f.winId();
+    if (f.windowHandle())
+        f.windowHandle()->setTransientParent(dessous ? dessous->windowHandle() : nullptr);
     modales_.append(&f);
     f.exec();
     modales_.removeAll(&f);
+    rendreLaMain(dessous);
+}
+
+void PlateformeQt::rendreLaMain(QWidget* w)
+{
+    if (!fin_ && w && w->isVisible()) {
+        w->raise();
+        w->activateWindow();
+    }
 }
 
 void PlateformeQt::fermer(Fiche& f)
@@ -106,7 +135,9 @@ ReponseBoite PlateformeQt::boite(const QString& titre, const QString& texte, Typ
         return boutons == BoutonsBoite::OuiNon ? ReponseBoite::Non
                : boutons == BoutonsBoite::OkAnnuler ? ReponseBoite::Annuler
                                                      : ReponseBoite::Ok;
-    QMessageBox b(principale_ && principale_->isVisible() ? principale_ : nullptr);
+    // The box belongs to the window that raised it: the topmost of ours that is open.
+    QWidget* dessous = proprietaire(nullptr);
+    QMessageBox b(dessous);
     b.setWindowTitle(titre);
     b.setText(lignesAffichees(texte));
     switch (type) {
@@ -137,7 +168,14 @@ ReponseBoite PlateformeQt::boite(const QString& titre, const QString& texte, Typ
         break;
     }
     b.setDefaultButton(ok ? ok : oui);
+    // At least as wide as its caption needs in the window manager's title bar (the box makes
+    // its layout anew when its icon is set: this comes last).
+    if (auto* grille = qobject_cast<QGridLayout*>(b.layout()))
+        grille->addItem(new QSpacerItem(Fiche::largeurLegende(titre), 0, QSizePolicy::Minimum,
+                                        QSizePolicy::Minimum),
+                        grille->rowCount(), 0, 1, grille->columnCount());
     b.exec();
+    rendreLaMain(dessous);
     QAbstractButton* c = b.clickedButton();
     if (c == ok && ok)
         return ReponseBoite::Ok;
@@ -154,8 +192,22 @@ ReponseBoite PlateformeQt::boite(const QString& titre, const QString& texte, Typ
 
 void PlateformeQt::repeindre(QWidget* w)
 {
-    if (w && w->isVisible())
-        w->repaint();
+    if (!w || !w->isVisible())
+        return;
+    // A box closed just before is still on screen until the window system has unmapped it, the
+    // window manager has removed its frame and the parts it uncovered have been exposed and
+    // painted: let that happen, without the user's input (handled after the pause), then paint
+    // the whole window and wait until the display has it.
+    QElapsedTimer attente;
+    attente.start();
+    do {
+        QGuiApplication::sync();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(10);
+    } while (attente.elapsed() < 120);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    w->repaint();
+    QGuiApplication::sync();
 }
 
 void PlateformeQt::dormir(int millisecondes)

@@ -34,6 +34,11 @@ public:
     std::unique_ptr<Minuterie> creerMinuterie(int millisecondes, std::function<void()> tic) override;
 
 private:
+    // The topmost window of ours that is open (a modal form, else the main window), other than one.
+    QWidget* proprietaire(const QWidget* sauf) const;
+    // After a box or a form, the window that opened it is shown on top and active again.
+    void rendreLaMain(QWidget* w);
+
     QList<Fiche*> modales_;
     Fiche* principale_ = nullptr;
     bool fin_ = false;

@@ -90,6 +90,7 @@ void PlateformeScriptee::montrerPrincipale(Fiche& f)
     principale_ = &f;
     Fiche::fenetrePrincipale = &f;
     journal.append(QStringLiteral("principale ") + QString::fromLatin1(f.metaObject()->className()));
+    f.ajusterAuContenu();
     f.show();
     Fiche::garde([&f] { f.FormShow(); });
     if (!fin_)
@@ -110,6 +111,8 @@ void PlateformeScriptee::montrerModal(Fiche& f)
     Fiche::garde([&f] { f.FormShow(); });
     if (!fin_ && !f.fermetureEnAttente())
         Fiche::garde([&f] { f.FormActivate(); });
+    if (!fin_ && !f.fermetureEnAttente())
+        f.ajusterAuContenu();
     if (!fin_ && !f.fermetureEnAttente() && ouvertes_.contains(&f)) {
         if (etapes_.isEmpty() || !etapes_.first().estFenetre || etapes_.first().classe != classe) {
             signaler(QStringLiteral("fenêtre %1 non prévue par le script").arg(classe));

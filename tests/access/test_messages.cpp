@@ -25,6 +25,8 @@ TEST(MessagePerso, LaLargeurSuitLeTexteEtCentreImagesEtBouton)
 {
     Seance s(false);
     s.creerFiches();
+    // A caption short enough to leave the box its own width rule.
+    fMessagePerso->Titre = QStringLiteral("x");
     const QString court = QStringLiteral("Bien.");
     const QString long_ = QStringLiteral("Oups ! Tu n'as toujours pas saisi précisément la réponse, "
                                          "regarde-la bien avant de recommencer.");
@@ -50,6 +52,21 @@ TEST(MessagePerso, LaLargeurSuitLeTexteEtCentreImagesEtBouton)
         EXPECT_EQ(f.iBon->x(), 60);
         EXPECT_EQ(f.iPasBon->x(), 60);
         EXPECT_EQ(f.bOk->x(), 56);
+        cliquer(f.bOk);
+    });
+
+    // The application title needs more room than a short message: the box takes it, and the
+    // pictures, the button and the text stay centred together.
+    fMessagePerso->Titre.clear();
+    titreApplication() = QStringLiteral("Ombrivelle - Version 1.1");
+    montrerMessage(s, court, QStringLiteral("Bon"), [&](TfMessagePerso& f) {
+        const int w = Fiche::largeurLegende(f.windowTitle());
+        ASSERT_GT(w, 153);
+        EXPECT_EQ(f.width(), w);
+        EXPECT_EQ(f.height(), 93);
+        EXPECT_NEAR(f.iBon->geometry().center().x(), w / 2, 1);
+        EXPECT_NEAR(f.bOk->geometry().center().x(), w / 2, 1);
+        EXPECT_EQ(f.lTexte->x(), 8 + (w - 153) / 2);
         cliquer(f.bOk);
     });
 }
@@ -123,8 +140,13 @@ TEST(MsgOuiNonPerso, ImageDeLaNote)
             const auto images = f.images();
             for (int i = 0; i < images.size(); ++i) {
                 EXPECT_EQ(!images.at(i)->isHidden(), i == c.image) << c.lettre << " image " << i;
-                // Every picture sits in the frame of "E", whose size cuts it.
-                EXPECT_EQ(images.at(i)->geometry(), QRect(85, 94, 101, 87)) << i;
+                // Every picture sits in the frame of "E", in the middle of the window as the
+                // design has it, and is drawn to the frame's size: nothing of it is cut.
+                EXPECT_EQ(images.at(i)->geometry(), f.imageE->geometry()) << i;
+                EXPECT_EQ(images.at(i)->size(), QSize(101, 87)) << i;
+                EXPECT_EQ(images.at(i)->y(), 94) << i;
+                EXPECT_NEAR(images.at(i)->geometry().center().x(), f.width() / 2, 1) << i;
+                EXPECT_EQ(images.at(i)->pixmap().size(), QSize(101, 87)) << i;
             }
             cliquer(f.bNon);
         });
@@ -181,4 +203,42 @@ TEST(CPEcr, SaCaseDeFermetureLaFerme)
         f.close();
     });
     s.p.montrerModal(*CPEcr);
+}
+
+// At the end of a 30-point exercise the question shows its whole text, whole buttons and the
+// whole picture with the fonts it really gets, and never less than its design size.
+TEST(MsgOuiNonPerso, ToutSeVoitAvecLesPolicesReelles)
+{
+    Seance s(false);
+    s.creerFiches();
+    titreApplication() = QStringLiteral("Ombrivelle - Version 1.1");
+    const QStringList lignes = {"Bravo Chloé !", "Exercice terminé en 1 min 12 s,",
+                                "avec un score de 29 points sur 30."};
+    auto entier = [](const QWidget* w, const QWidget* fenetre) {
+        return fenetre->rect().contains(w->geometry());
+    };
+    for (const QString& texte : {lignes.join('\r'), QStringLiteral("Bravo !")}) {
+        fMsgOuiNonPerso->Texte = texte;
+        fMsgOuiNonPerso->NoteLettre = QStringLiteral("B");
+        s.p.fenetre<TfMsgOuiNonPerso>([&](TfMsgOuiNonPerso& f) {
+            EXPECT_GE(f.width(), 271);
+            EXPECT_GE(f.height(), 255);
+            EXPECT_GE(f.width(), Fiche::largeurLegende(f.windowTitle()));
+            const QFontMetrics fm(f.lTexte->font());
+            for (const QString& ligne : f.lTexte->text().split('\n'))
+                EXPECT_GE(f.lTexte->width(), fm.horizontalAdvance(ligne)) << ligne.toStdString();
+            EXPECT_GE(f.Label1->width(), f.Label1->fontMetrics().horizontalAdvance(f.Label1->text()));
+            for (QPushButton* b : {f.bOui, f.bNon})
+                EXPECT_GT(b->width(), b->fontMetrics().horizontalAdvance(b->text()) + 8) << b->text().toStdString();
+            for (const QWidget* w : std::initializer_list<const QWidget*>{f.lTexte, f.Label1, f.bOui, f.bNon, f.imageB})
+                EXPECT_TRUE(entier(w, &f)) << w->objectName().toStdString();
+            // Nothing covers anything else.
+            EXPECT_LE(f.lTexte->geometry().bottom(), f.imageB->y());
+            EXPECT_LE(f.imageB->geometry().bottom(), f.Label1->y());
+            EXPECT_LE(f.Label1->geometry().bottom(), f.bOui->y());
+            EXPECT_LE(f.bOui->geometry().right(), f.bNon->x());
+            cliquer(f.bOui);
+        });
+        s.p.montrerModal(*fMsgOuiNonPerso);
+    }
 }
