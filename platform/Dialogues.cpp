@@ -1,11 +1,13 @@
 #include "Dialogues.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -126,6 +128,30 @@ private:
     QDialog* cadre_;
 };
 
+// The face of the family that has the font's weight and slant. Qt's dialog looks the style up
+// by its translated name, which the faces' own names never match: naming the face avoids that.
+QFont avecNomDeStyle(QFont f)
+{
+    const QString famille = f.families().value(0);
+    const int poidsVoulu = f.bold() ? QFont::Bold : QFont::Normal;
+    QString meilleur;
+    int ecart = 0;
+    for (const QString& s : QFontDatabase::styles(famille)) {
+        if (QFontDatabase::italic(famille, s) != f.italic())
+            continue;
+        const int e = qAbs(QFontDatabase::weight(famille, s) - poidsVoulu);
+        if (QFontDatabase::bold(famille, s) != f.bold())
+            continue;
+        if (meilleur.isEmpty() || e < ecart || (e == ecart && s.size() < meilleur.size())) {
+            meilleur = s;
+            ecart = e;
+        }
+    }
+    if (!meilleur.isEmpty())
+        f.setStyleName(meilleur);
+    return f;
+}
+
 class DialoguePolice : public QDialog {
 public:
     DialoguePolice(QWidget* parent, const Police& depart) : QDialog(parent), depart_(depart)
@@ -133,7 +159,8 @@ public:
         setWindowTitle(QStringLiteral("Police"));
         auto* disposition = new QVBoxLayout(this);
         police_ = new PoliceIntegree(this);
-        police_->setCurrentFont(versQFont(depart));
+        police_->setSizeGripEnabled(false);
+        police_->setCurrentFont(avecNomDeStyle(versQFont(depart)));
         disposition->addWidget(police_);
         police_->setVisible(true);
 
@@ -156,7 +183,13 @@ public:
         ligne->addWidget(etiquette);
         ligne->addWidget(couleur_);
         ligne->addStretch();
-        disposition->addLayout(ligne);
+        // With the other effects, under the check boxes, where the dialog has them.
+        QCheckBox* effet = police_->findChild<QCheckBox*>();
+        auto* effets = effet && effet->parentWidget() ? qobject_cast<QBoxLayout*>(effet->parentWidget()->layout()) : nullptr;
+        if (effets)
+            effets->addLayout(ligne);
+        else
+            disposition->addLayout(ligne);
 
         auto* boutons = new QDialogButtonBox(this);
         QPushButton* ok = boutons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
@@ -221,12 +254,13 @@ public:
         arbre_->setHeaderHidden(true);
         arbre_->setMinimumSize(360, 300);
         disposition->addWidget(arbre_);
-        const QModelIndex i = modele_->index(depart);
-        if (i.isValid()) {
-            arbre_->setCurrentIndex(i);
-            arbre_->expand(i);
-            arbre_->scrollTo(i, QAbstractItemView::PositionAtCenter);
-        }
+        montrerDepart();
+        // The folders come in as the model reads them: show the starting one once its
+        // parent is listed.
+        connect(modele_, &QFileSystemModel::directoryLoaded, this, [this](const QString& d) {
+            if (QDir::cleanPath(d) == QFileInfo(QDir::cleanPath(depart_)).path())
+                montrerDepart();
+        });
         connect(arbre_, &QTreeView::clicked, this, [this](const QModelIndex& j) {
             chemin_->setText(sansBarreFinale(modele_->filePath(j)));
         });
@@ -275,6 +309,18 @@ public:
     QString choisi() const { return choisi_; }
 
 private:
+    void montrerDepart()
+    {
+        const QModelIndex i = modele_->index(resoudreChemin(depart_));
+        if (!i.isValid())
+            return;
+        for (QModelIndex p = i.parent(); p.isValid(); p = p.parent())
+            arbre_->expand(p);
+        arbre_->expand(i);
+        arbre_->setCurrentIndex(i);
+        arbre_->scrollTo(i, QAbstractItemView::PositionAtCenter);
+    }
+
     QString depart_;
     QLineEdit* chemin_;
     QFileSystemModel* modele_;
@@ -317,6 +363,8 @@ public:
         setOption(QFileDialog::DontUseNativeDialog);
         setOption(QFileDialog::DontConfirmOverwrite);
         setOption(QFileDialog::HideNameFilterDetails);
+        // Names only: the detail columns would show the system's own date and size wording.
+        setViewMode(QFileDialog::List);
         setWindowTitle(d.titre.isEmpty() ? (d.mode == DemandeFichier::Mode::Ouvrir
                                                 ? QStringLiteral("Ouvrir")
                                                 : QStringLiteral("Enregistrer sous"))
@@ -365,8 +413,13 @@ public:
                                    .arg(QFileInfo(c).fileName())))
             return;
         choisi_ = c;
-        if (c != fichiers.first())
-            selectFile(c);
+        if (c != fichiers.first()) {
+            // The name as it exists, so that Qt finds it too (selectFile leaves a focused field).
+            if (auto* saisie = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                saisie->setText(c);
+            else
+                selectFile(c);
+        }
         QFileDialog::accept();
     }
 

@@ -1,12 +1,17 @@
 #include "ImpressionQt.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QDialogButtonBox>
+#include <QGroupBox>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
 #include <QTextDocument>
 #include <QWidget>
 
@@ -108,11 +113,46 @@ void imprimerVersFichier(QPrinter& imprimante, const QString& fichierPdf)
                                          QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter));
 }
 
+namespace {
+
+// Every job prints all its pages once: ranges, collation and order are not offered. Qt sets its
+// widgets up again as it shows the dialog, so this runs once it is shown too.
+void reduireDialogue(QPrintDialog& d, bool avecCopies)
+{
+    auto reduire = [&d, avecCopies] {
+        for (const char* nom : {"gbPrintRange", "collate", "reverse"})
+            if (QWidget* w = d.findChild<QWidget*>(QLatin1String(nom)))
+                w->hide();
+        // Texts that Qt's French translation leaves in English.
+        if (auto* g = d.findChild<QGroupBox*>(QStringLiteral("duplex")))
+            g->setTitle(QStringLiteral("Impression recto verso"));
+        for (auto [nom, texte] : {std::pair{"noDuplex", "Recto seul"}, std::pair{"duplexLong", "Reliure bord long"},
+                                  std::pair{"duplexShort", "Reliure bord court"}})
+            if (auto* b = d.findChild<QAbstractButton*>(QLatin1String(nom)))
+                b->setText(QString::fromUtf8(texte));
+        if (!avecCopies) {
+            auto* onglets = d.findChild<QTabWidget*>(QStringLiteral("tabs"));
+            QWidget* copies = d.findChild<QWidget*>(QStringLiteral("copiesTab"));
+            if (onglets && copies && onglets->indexOf(copies) >= 0)
+                onglets->removeTab(onglets->indexOf(copies));
+            // Choosing the printer prints nothing yet.
+            if (auto* boutons = d.findChild<QDialogButtonBox*>())
+                if (QPushButton* ok = boutons->button(QDialogButtonBox::Ok))
+                    ok->setText(QStringLiteral("OK"));
+        }
+    };
+    reduire();
+    QTimer::singleShot(0, &d, reduire);
+}
+
+} // namespace
+
 std::optional<int> dialogueImpressionQt(QWidget* parent, QPrinter& imprimante)
 {
     QPrintDialog d(&imprimante, parent);
     d.setWindowTitle(QStringLiteral("Imprimer"));
     d.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    reduireDialogue(d, true);
     if (d.exec() != QDialog::Accepted)
         return std::nullopt;
     const int copies = imprimante.copyCount();
@@ -125,10 +165,7 @@ bool dialogueImprimanteQt(QWidget* parent, QPrinter& imprimante)
     QPrintDialog d(&imprimante, parent);
     d.setWindowTitle(QStringLiteral("Configuration de l'impression"));
     d.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-    // Every job is printed once: the copies are not this dialog's business.
-    for (const char* nom : {"copiesGroupBox", "copies"})
-        if (QWidget* w = d.findChild<QWidget*>(QLatin1String(nom)))
-            w->hide();
+    reduireDialogue(d, false);
     const bool accepte = d.exec() == QDialog::Accepted;
     imprimante.setCopyCount(1);
     return accepte;
