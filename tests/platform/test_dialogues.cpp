@@ -1,22 +1,33 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QColor>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFont>
+#include <QFontDialog>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include "Dialogues.h"
 #include "Police.h"
 #include "Seance.h"
+
+void PrintTo(const Police& p, std::ostream* os)
+{
+    *os << p.nom.toStdString() << ", " << p.taillePoints << " pt, style " << p.style << ", couleur " << p.couleur;
+}
 
 TEST(Dialogues, PoliceAllerRetourParQFont)
 {
@@ -250,4 +261,65 @@ TEST(Dialogues, FichierRemplacementConfirmeEtNomSansEgardALaCasse)
         r = choisirFichier(nullptr, programme);
     }
     EXPECT_EQ(r, std::optional<QString>(racine + "/enreg.EXE"));
+}
+
+namespace {
+
+QComboBox* comboCouleur(QWidget* d)
+{
+    for (QComboBox* c : d->findChildren<QComboBox*>())
+        if (c->findText(QStringLiteral("Bleu")) >= 0)
+            return c;
+    return nullptr;
+}
+
+} // namespace
+
+TEST(Dialogues, PoliceChoisieAvecSaCouleur)
+{
+    Police depart;
+    depart.nom = QStringLiteral("DejaVu Sans");
+    depart.taillePoints = 12;
+    depart.style = PoliceGras | PoliceSouligne;
+    // As the programs run: Qt in French, whose translated style names match no face's own.
+    QTranslator francais;
+    if (francais.load(QLocale(QLocale::French), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&francais);
+    struct Retrait {
+        QTranslator& t;
+        ~Retrait() { QApplication::removeTranslator(&t); }
+    } retrait{francais};
+    // Accepted as it stands: the same font, the system colour kept as it was.
+    std::optional<Police> r;
+    {
+        Gestes g({[&](QWidget* d) {
+            ASSERT_TRUE(comboCouleur(d));
+            EXPECT_EQ(comboCouleur(d)->currentText(), "Noir");
+            QTimer::singleShot(0, d, [d] { cliquerSur(d, "OK"); });
+        }});
+        r = choisirPolice(nullptr, depart);
+    }
+    EXPECT_EQ(r, std::optional<Police>(depart));
+    // Another colour: its Windows value, red in the low byte.
+    {
+        Gestes g({[&](QWidget* d) {
+            comboCouleur(d)->setCurrentIndex(comboCouleur(d)->findText("Bleu"));
+            cliquerSur(d, "OK");
+        }});
+        r = choisirPolice(nullptr, depart);
+    }
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->couleur, 0xFF0000);
+    EXPECT_EQ(r->style, PoliceGras | PoliceSouligne);
+    // Escape in Qt's part of the dialog cancels the whole dialog.
+    {
+        Gestes g({[&](QWidget* d) {
+            QTimer::singleShot(0, d, [d] {
+                QWidget* liste = d->findChild<QFontDialog*>()->findChild<QAbstractItemView*>();
+                QTest::keyClick(liste, Qt::Key_Escape);
+            });
+        }});
+        r = choisirPolice(nullptr, depart);
+    }
+    EXPECT_EQ(r, std::nullopt);
 }
