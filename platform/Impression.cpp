@@ -1,5 +1,7 @@
 #include "Impression.h"
 
+#include <algorithm>
+
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -18,9 +20,12 @@ bool DocumentImprime::echouer(const QString& message)
 
 bool DocumentImprime::commencer(const QString& titre)
 {
+    if (enCours_) {
+        // The job in progress goes on.
+        erreur_ = QStringLiteral("Une impression est déjà en cours.");
+        return false;
+    }
     erreur_.clear();
-    if (enCours_)
-        return echouer(QStringLiteral("Une impression est déjà en cours."));
     pageEntamee_ = false;
     sautEnAttente_ = false;
     if (!debuter(titre)) {
@@ -99,7 +104,7 @@ QString sansTabulations(const QString& texte)
 // characters as fit (at least one, so that the text always moves on).
 qsizetype partieQuiTient(const DocumentImprime& d, const QString& texte, int largeur)
 {
-    if (d.largeurTexte(texte) <= largeur)
+    if (texte.size() <= 1 || d.largeurTexte(texte) <= largeur)
         return texte.size();
     qsizetype bas = 1, haut = texte.size() - 1; // the longest prefix that fits, at least 1
     while (bas < haut) {
@@ -138,7 +143,8 @@ ResultatImpression imprimerTexteBrut(DocumentImprime& d, const QStringList& lign
         qsizetype n = 0;
         while (n < ligne.size() && ligne[n] == QLatin1Char('\t'))
             ++n;
-        const int retrait = static_cast<int>(n) * tabulation;
+        // However many TABs, the text stays on the page.
+        const int retrait = std::min(static_cast<int>(n) * tabulation, largeur / 2);
         QString reste = sansTabulations(ligne.mid(n));
         do {
             if (!ligneSuivante())

@@ -45,6 +45,8 @@ TEST(Impression, TexteBrutUneLigneSousLAutreEtPagesPleines)
          {"\t" + longue}, {{1, 160, 0, lettres(100)}, {1, 160, 100, lettres(30, QLatin1Char('b'))}}, 1},
         {"un mot plus large que la page est coupé où il déborde", 3300, {lettres(130)},
          {{1, 0, 0, lettres(120)}, {1, 0, 100, lettres(10)}}, 1},
+        {"des retraits plus larges que la page s'arrêtent à son milieu", 3300,
+         {QString(16, QLatin1Char('\t')) + "ab"}, {{1, 1200, 0, "ab"}}, 1},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
@@ -100,6 +102,11 @@ TEST(Impression, SautsDePageSansFeuilleBlanche)
     EXPECT_TRUE(vide->terminer());
     EXPECT_EQ(imp.travaux[1].etat, Etat::Termine);
     EXPECT_EQ(imp.travaux[1].pages, 0);
+    // A second start leaves the job in progress alone.
+    ASSERT_TRUE(vide->commencer(QString()));
+    EXPECT_FALSE(vide->commencer(QString()));
+    EXPECT_TRUE(vide->enCours());
+    EXPECT_TRUE(vide->terminer());
     // Operations outside a job are refused.
     EXPECT_FALSE(vide->ecrire(0, 0, QStringLiteral("x")));
     EXPECT_FALSE(vide->erreur().isEmpty());
