@@ -5,7 +5,7 @@ CLASSE := $(BUILD)/classe
 PAQUETS := cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-translations-l10n \
 	libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good libjpeg62-turbo \
 	libgtest-dev googletest libbenchmark-dev libgl1-mesa-dev \
-	xvfb xauth
+	xvfb xauth poppler-utils
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
 .PHONY: all deps build run test clean

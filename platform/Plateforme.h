@@ -7,7 +7,13 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 
+#include "Dialogues.h"
+#include "Impression.h"
+#include "Police.h"
+
+class QTextDocument;
 class QWidget;
 class Fiche;
 
@@ -63,6 +69,22 @@ public:
 
     virtual std::unique_ptr<Minuterie> creerMinuterie(int millisecondes,
                                                       std::function<void()> tic) = 0;
+
+    // Printing, on the printer chosen in the dialogs (the system's default one until then).
+    // The print dialog answers the number of copies; each copy is a job of its own.
+    virtual std::optional<int> dialogueImpression() = 0;
+    virtual bool dialogueImprimante() = 0;
+    virtual std::unique_ptr<DocumentImprime> documentImprime() = 0;
+    // One job with no title: the text in its own fonts, laid out across the printable width and
+    // broken into pages.
+    virtual ResultatImpression imprimerTexteRiche(const QTextDocument& texte) = 0;
+
+    // Common dialogs; nothing when cancelled.
+    virtual std::optional<Police> dialoguePolice(const Police& depart) = 0;
+    // The chosen folder without a final "/"; a typed folder that does not exist is created once
+    // the user confirms it.
+    virtual std::optional<QString> dialogueDossier(const QString& depart) = 0;
+    virtual std::optional<QString> dialogueFichier(const DemandeFichier& demande) = 0;
 };
 
 Plateforme& plateforme();

@@ -12,6 +12,7 @@
 #include <QMediaPlayer>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPrinter>
 #include <QPushButton>
 #include <QThread>
 #include <QTimer>
@@ -20,6 +21,7 @@
 
 #include "Chemins.h"
 #include "Fiche.h"
+#include "ImpressionQt.h"
 
 namespace {
 
@@ -277,4 +279,84 @@ bool PlateformeQt::changerDossier(const QString& chemin)
 std::unique_ptr<Minuterie> PlateformeQt::creerMinuterie(int millisecondes, std::function<void()> tic)
 {
     return std::make_unique<MinuterieQt>(millisecondes, std::move(tic));
+}
+
+QPrinter& PlateformeQt::imprimante()
+{
+    if (!imprimante_)
+        imprimante_ = creerImprimante();
+    return *imprimante_;
+}
+
+void PlateformeQt::imprimerDansPdf(const QString& fichier, int copies)
+{
+    pdf_ = fichier;
+    copiesPdf_ = copies;
+    travaux_ = 0;
+    imprimerVersFichier(imprimante(), fichier);
+}
+
+void PlateformeQt::preparerTravail()
+{
+    ++travaux_;
+    if (pdf_.isEmpty())
+        return;
+    QString f = pdf_;
+    if (travaux_ > 1) {
+        const QFileInfo i(pdf_);
+        f = i.path() + QLatin1Char('/') + i.completeBaseName() + QLatin1Char('-')
+            + QString::number(travaux_) + QLatin1Char('.') + i.suffix();
+    }
+    imprimante().setOutputFileName(f);
+}
+
+std::optional<int> PlateformeQt::dialogueImpression()
+{
+    if (!pdf_.isEmpty())
+        return copiesPdf_;
+    if (fin_)
+        return std::nullopt;
+    return dialogueImpressionQt(proprietaire(nullptr), imprimante());
+}
+
+bool PlateformeQt::dialogueImprimante()
+{
+    if (!pdf_.isEmpty())
+        return true;
+    if (fin_)
+        return false;
+    return dialogueImprimanteQt(proprietaire(nullptr), imprimante());
+}
+
+std::unique_ptr<DocumentImprime> PlateformeQt::documentImprime()
+{
+    preparerTravail();
+    return documentQt(imprimante());
+}
+
+ResultatImpression PlateformeQt::imprimerTexteRiche(const QTextDocument& texte)
+{
+    preparerTravail();
+    return imprimerTexteRicheQt(imprimante(), texte);
+}
+
+std::optional<Police> PlateformeQt::dialoguePolice(const Police& depart)
+{
+    if (fin_)
+        return std::nullopt;
+    return choisirPolice(proprietaire(nullptr), depart);
+}
+
+std::optional<QString> PlateformeQt::dialogueDossier(const QString& depart)
+{
+    if (fin_)
+        return std::nullopt;
+    return choisirDossier(proprietaire(nullptr), depart);
+}
+
+std::optional<QString> PlateformeQt::dialogueFichier(const DemandeFichier& demande)
+{
+    if (fin_)
+        return std::nullopt;
+    return choisirFichier(proprietaire(nullptr), demande);
 }

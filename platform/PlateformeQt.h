@@ -8,6 +8,7 @@
 
 class QMediaPlayer;
 class QAudioOutput;
+class QPrinter;
 
 class PlateformeQt : public Plateforme {
 public:
@@ -32,12 +33,33 @@ public:
     QString dossierCourant() override;
     bool changerDossier(const QString& chemin) override;
     std::unique_ptr<Minuterie> creerMinuterie(int millisecondes, std::function<void()> tic) override;
+    std::optional<int> dialogueImpression() override;
+    bool dialogueImprimante() override;
+    std::unique_ptr<DocumentImprime> documentImprime() override;
+    ResultatImpression imprimerTexteRiche(const QTextDocument& texte) override;
+    std::optional<Police> dialoguePolice(const Police& depart) override;
+    std::optional<QString> dialogueDossier(const QString& depart) override;
+    std::optional<QString> dialogueFichier(const DemandeFichier& demande) override;
+
+    // For tests: every job goes to a PDF file, without any dialog; the print dialogs answer
+    // "accepted" with this number of copies. The first job writes the file, the next ones
+    // "name-2.pdf", "name-3.pdf" ...
+    void imprimerDansPdf(const QString& fichier, int copies = 1);
+    int travauxImprimes() const { return travaux_; }
 
 private:
     // The topmost window of ours that is open (a modal form, else the main window), other than one.
     QWidget* proprietaire(const QWidget* sauf) const;
     // After a box or a form, the window that opened it is shown on top and active again.
     void rendreLaMain(QWidget* w);
+    QPrinter& imprimante();
+    // Before a job in PDF mode: the file of that job.
+    void preparerTravail();
+
+    std::unique_ptr<QPrinter> imprimante_;
+    QString pdf_;
+    int copiesPdf_ = 1;
+    int travaux_ = 0;
 
     QList<Fiche*> modales_;
     Fiche* principale_ = nullptr;

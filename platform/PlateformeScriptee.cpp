@@ -38,6 +38,7 @@ void MinuterieScriptee::declencher()
 PlateformeScriptee::PlateformeScriptee()
     : horloge(QDate(2026, 12, 7), QTime(14, 5, 32))
 {
+    imprimante.journaliser = [this](const QString& ligne) { journal.append(ligne); };
 }
 
 PlateformeScriptee::~PlateformeScriptee() = default;
@@ -154,7 +155,7 @@ ReponseBoite PlateformeScriptee::boite(const QString& titre, const QString& text
         return defaut;
     }
     journal.append(ligne);
-    if (etapes_.isEmpty() || etapes_.first().estFenetre) {
+    if (etapes_.isEmpty() || etapes_.first().estFenetre || !etapes_.first().dialogue.isEmpty()) {
         signaler(QStringLiteral("boîte non prévue par le script : ") + texte);
         return defaut;
     }

@@ -27,6 +27,12 @@ public:
     }
     // Script: the next message box gets this answer; its text is checked when one is given.
     void boite(ReponseBoite reponse, const QString& texteAttendu = QString());
+    // Script: the next common dialog is of this kind and gets this answer (nothing: cancelled).
+    void repondreImpression(std::optional<int> copies);
+    void repondreImprimante(bool accepte);
+    void repondrePolice(std::optional<Police> choisie);
+    void repondreDossier(std::optional<QString> choisi);
+    void repondreFichier(std::optional<QString> choisi);
     int etapesRestantes() const { return static_cast<int>(etapes_.size()); }
 
     // Delivers timer ticks to the running timers, as the modal loop in progress would.
@@ -43,6 +49,8 @@ public:
     QList<int> tiragesDemandes; // the n of every hasard(n)
     QString programme;        // the program folder, ending with "/"
     bool ouvertureReussie = true;
+    // The printer: fixed metrics, every job kept ("impression ..." lines in the journal).
+    ImprimanteEnregistreuse imprimante;
     std::function<void(const QString&)> echec; // how a failure of the script is reported
 
     void montrerPrincipale(Fiche& f) override;
@@ -63,6 +71,13 @@ public:
     QString dossierCourant() override;
     bool changerDossier(const QString& chemin) override;
     std::unique_ptr<Minuterie> creerMinuterie(int millisecondes, std::function<void()> tic) override;
+    std::optional<int> dialogueImpression() override;
+    bool dialogueImprimante() override;
+    std::unique_ptr<DocumentImprime> documentImprime() override;
+    ResultatImpression imprimerTexteRiche(const QTextDocument& texte) override;
+    std::optional<Police> dialoguePolice(const Police& depart) override;
+    std::optional<QString> dialogueDossier(const QString& depart) override;
+    std::optional<QString> dialogueFichier(const DemandeFichier& demande) override;
 
     // Timers register themselves here while they exist.
     QSet<class MinuterieScriptee*> minuteries;
@@ -74,8 +89,18 @@ private:
         Action action;
         ReponseBoite reponse = ReponseBoite::Ok;
         QString texteAttendu;
+        // A common dialog: its kind ("impression", "police" ...) and its answer.
+        QString dialogue;
+        bool accepte = false;
+        int copies = 0;
+        Police police;
+        QString chemin;
     };
     void signaler(const QString& message);
+    void ajouterDialogue(Etape e);
+    // The script's step for a dialog of this kind, logged under the given line; nothing when
+    // the script expects something else (a failure) or the program is ending.
+    std::optional<Etape> etapeDialogue(const QString& genre, const QString& ligne);
 
     QList<Etape> etapes_;
     QList<Fiche*> ouvertes_;
