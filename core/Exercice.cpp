@@ -42,7 +42,16 @@ bool ItemATravailler(const QString& ligneItem)
     // Only an item with a record can be retired, whatever the required count.
     if (i < 0)
         return true;
-    return serieEnCours(etat.TableReussites.ligne(i).comptes) < etat.NbReponsesNecessaires;
+    return serieEnCours(etat.TableReussites.comptes(i)) < etat.NbReponsesNecessaires;
+}
+
+QString NomExercice(const QString& chemin)
+{
+    QString nom = chemin.mid(chemin.lastIndexOf(QLatin1Char('/')) + 1);
+    nom.remove(QStringLiteral(".txt"), Qt::CaseSensitive);
+    nom.remove(QStringLiteral(".TXT"), Qt::CaseSensitive);
+    nom.remove(QStringLiteral(".Txt"), Qt::CaseSensitive);
+    return nom;
 }
 
 QString AideExercice(const QString& cheminExercice, bool* estImage)
