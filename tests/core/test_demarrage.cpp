@@ -28,17 +28,17 @@ TEST(Demarrage, FichierIniDepuisLaLigneDeCommande)
 {
     {
         Seance s(false);
-        QDir::setCurrent("/");
+        s.p.changerDossier("/");
         s.creerFiches();
         EXPECT_EQ(etat.FichierIni, s.chemin("ombrivelle.ini"));
     }
     {
         Seance s(false);
         s.ecrireLignes("classe/Réglages.ini", {});
-        QDir::setCurrent(s.chemin("classe"));
+        s.p.changerDossier(s.chemin("classe"));
         s.creerFiches({"réglages.INI"});
         EXPECT_EQ(etat.FichierIni, s.chemin("classe/Réglages.ini"));
-        QDir::setCurrent("/");
+        s.p.changerDossier("/");
         EXPECT_EQ(etat.FichierIni, s.chemin("classe/Réglages.ini"));
         EXPECT_TRUE(s.p.journalDe("boite").isEmpty());
     }
