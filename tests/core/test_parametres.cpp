@@ -7,7 +7,6 @@
 #include "Fiche.h"
 #include "Parametres.h"
 #include "Seance.h"
-#include "Unit1.h"
 
 namespace {
 
@@ -194,16 +193,4 @@ TEST(Parametres, DossiersEtLeursMessages)
     EXPECT_EQ(etat.RepertoireBilans, s.chemin("Banque/Bilans relatifs/"));
     s.p.changerDossier("/");
     EXPECT_EQ(etat.RepertoireBilans, s.chemin("Banque/Bilans relatifs/"));
-}
-
-TEST(Parametres, FichierAbsentFinitLeProgramme)
-{
-    Seance s(false);
-    s.p.boite(ReponseBoite::Ok, QStringLiteral("Fichier INI non trouvé."));
-    s.demarrer();
-    EXPECT_TRUE(s.p.finDemandee());
-    // Nothing after the end: no probe, no welcome screen.
-    EXPECT_EQ(s.p.journal.last(), QStringLiteral("fin du programme"));
-    EXPECT_TRUE(s.p.journalDe("fenetre").isEmpty());
-    EXPECT_TRUE(QDir(s.programme).entryList({"Bilan_*"}).isEmpty());
 }

@@ -145,3 +145,15 @@ TEST(Demarrage, MinuterieEtPressePapiers)
     Form1->Image1Click();
     EXPECT_EQ(s.p.journal, QStringList({"presse-papiers vidé", "ouvrir https://www.talvorenne.fr/"}));
 }
+
+TEST(Parametres, FichierAbsentFinitLeProgramme)
+{
+    Seance s(false);
+    s.p.boite(ReponseBoite::Ok, QStringLiteral("Fichier INI non trouvé."));
+    s.demarrer();
+    EXPECT_TRUE(s.p.finDemandee());
+    // Nothing after the end: no probe, no welcome screen.
+    EXPECT_EQ(s.p.journal.last(), QStringLiteral("fin du programme"));
+    EXPECT_TRUE(s.p.journalDe("fenetre").isEmpty());
+    EXPECT_TRUE(QDir(s.programme).entryList({"Bilan_*"}).isEmpty());
+}

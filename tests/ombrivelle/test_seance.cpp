@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QPushButton>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -342,4 +343,55 @@ TEST(Seance, ReponseVideDUnEleveEtUnSeulItem)
                            "Item réussi chat en 0 s.", "Item réussi chat en 0 s.", "", "Temps exercice : 0 s.",
                            "Score : 4/5.", QString(68, QLatin1Char('-'))}));
     EXPECT_EQ(fMsgOuiNonPerso->NoteLettre, QStringLiteral("D"));
+}
+
+// A no-break space typed in the answer is a character of its own, never a blank.
+TEST(Seance, EspaceInsecableLuTelQuel)
+{
+    struct Cas {
+        QStringList exercice;
+        QString tape;
+        int bleus; // characters of the correct beginning
+    };
+    const QChar insecable(0x00A0);
+    const Cas cas[] = {
+        {{"##", "Salue.|Bonjour !"}, QStringLiteral("Bonjour") + insecable + QStringLiteral("!"), 7},
+        {{"##", "Le chat|chat"}, QStringLiteral("chat") + insecable, 4},
+    };
+    for (const Cas& c : cas) {
+        Seance s(false);
+        classe(s, c.exercice, {"BRUITAGE=Non"});
+        accueil(s, QStringLiteral("Léa"));
+        s.demarrer();
+        s.p.fenetre<TfMessagePerso>([](TfMessagePerso& f) {
+            EXPECT_EQ(f.TypeMessage, QStringLiteral("PasBon"));
+            f.Close();
+        });
+        repondre(s, c.tape);
+        EXPECT_EQ(Form1->eSaisie->document()->toRawText(), c.tape);
+        QTextCursor curseur(Form1->eSaisie->document());
+        for (int i = 0; i < c.tape.size(); ++i) {
+            curseur.setPosition(i + 1);
+            EXPECT_EQ(curseur.charFormat().foreground().color() == QColor(0, 0, 255), i < c.bleus) << i;
+        }
+        EXPECT_EQ(lignes(s, "_Bilans/CM1/Léa_OBV_Detail.txt").last(), QStringLiteral("  ") + c.tape);
+    }
+}
+
+// A save that loses lines puts the backup back, and the main window tells the pupil.
+TEST(Seance, SauvegardeRecupereeDite)
+{
+    Seance s(false);
+    classe(s, {"##", "chat|chats"}, {"BRUITAGE=Non"});
+    s.ecrireLignes("_Bilans/CM1/Léa_OBV_Reussites.txt", {"loup|1"});
+    accueil(s, QStringLiteral("Léa"));
+    s.demarrer();
+    // Lines added by hand while the pupil works.
+    s.ecrireLignes("_Bilans/CM1/Léa_OBV_Reussites.txt", {"loup|1", "ours|2"});
+    s.p.boite(ReponseBoite::Ok, QStringLiteral("Attention, le programme ne peut enregistrer tes résultats et va "
+                                               "récupérer la sauvegarde"));
+    s.p.fenetre(QStringLiteral("TfQuitter"), [](Fiche& f) { f.Close(); });
+    cliquer(Form1->bStop);
+    EXPECT_EQ(s.p.journalDe("boite").last().section(" | ", 1, 1), QStringLiteral("Erreur"));
+    EXPECT_EQ(lignes(s, "_Bilans/CM1/Léa_OBV_Reussites.txt"), QStringList({"loup|1", "ours|2"}));
 }
