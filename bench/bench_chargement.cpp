@@ -75,7 +75,7 @@ void EnregistrementReussites(benchmark::State& state)
     classe();
     ChargerReussites();
     for (auto _ : state)
-        EnregistrerReussites();
+        benchmark::DoNotOptimize(EnregistrerReussites());
 }
 BENCHMARK(EnregistrementReussites)->Unit(benchmark::kMillisecond);
 
