@@ -105,6 +105,7 @@ void Deroulement::Vider()
     ItemCourant.clear();
     Consigne.clear();
     Reponses.clear();
+    ligneChoisie_.clear();
     Score = 0;
     if (fenetre)
         fenetre->afficherScore(0, 0);
@@ -194,6 +195,7 @@ QString Deroulement::ChoisirItemSuivant()
         fenetre->afficherConsignes(EnteteExercice);
 
     const QString& ligne = TableItems[choisi].Ligne;
+    ligneChoisie_ = ligne;
     const qsizetype barre = ligne.indexOf(QLatin1Char('|'));
     Consigne = barre < 0 ? ligne : ligne.left(barre);
     Reponses = barre < 0 ? QString() : ligne.mid(barre + 1);
@@ -247,10 +249,9 @@ void Deroulement::ItemReussi(const QString& saisie)
         if (NbEssais == 1 && Bonus == 5)
             CompterReussite(regles_->cleReussite(*this, saisie));
     }
-    const QString ligne = Consigne + QLatin1Char('|') + Reponses;
     for (int i = 0; i < NbItems && i < TableItems.size(); ++i) {
         EntreeItem& e = TableItems[i];
-        if (e.EtatItem == 'O' || e.Ligne != ligne)
+        if (e.EtatItem == 'O' || e.Ligne != ligneChoisie_)
             continue;
         Score += Bonus;
         if (NbEssais == 1) {

@@ -136,6 +136,8 @@ public:
 private:
     std::shared_ptr<const ReglesDeroulement> regles_;
     bool horloge_ = false;
+    // The whole line of the item on screen: its entry is the first one not done that holds it.
+    QString ligneChoisie_;
 };
 
 // The run of the running program.

@@ -3,6 +3,7 @@
 #include "Chemins.h"
 #include "CodesNomFichier.h"
 #include "Etat.h"
+#include "FichierReussites.h"
 #include "Texte.h"
 
 ContenuExercice lireExercice(const QStringList& lignes)
@@ -35,7 +36,7 @@ ContenuExercice lireExercice(const QStringList& lignes)
 bool ItemATravailler(const QString& ligneItem)
 {
     const qsizetype barre = ligneItem.indexOf(QLatin1Char('|'));
-    const QString cle = DecoderNomFichier(rogner(minusculesAZ(barre < 0 ? ligneItem : ligneItem.left(barre))));
+    const QString cle = DecoderNomFichier(cleReussite(barre < 0 ? ligneItem : ligneItem.left(barre)));
     if (etat.EleveCourant.isEmpty() || etat.NbReponsesNecessaires >= 999)
         return true;
     const int i = etat.TableReussites.chercher(cle);
