@@ -1,6 +1,5 @@
 #include "Quitter.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -9,7 +9,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QTextEdit>
 
 #include "Bilans.h"
 #include "Chemins.h"
