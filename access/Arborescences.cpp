@@ -9,7 +9,6 @@
 
 namespace {
 
-const QString suffixeMotDePasse = QStringLiteral("_Pwd.txt");
 const QString dossierPersonnels = QStringLiteral("[Tous les exercices personnels]");
 const QString dossierAValider = QStringLiteral("[Tous les items à valider]");
 
@@ -46,34 +45,10 @@ QStringList listerEleves(const QString& repertoireGroupe)
 {
     QStringList r;
     const QStringList fichiers =
-        listerEntrees(repertoireGroupe, QStringLiteral("*") + suffixeMotDePasse, GenreEntree::Fichiers);
+        listerEntrees(repertoireGroupe, QStringLiteral("*") + suffixeMotDePasse(), GenreEntree::Fichiers);
     for (const QString& f : fichiers)
-        r.append(sansSuffixe(f, suffixeMotDePasse));
+        r.append(sansSuffixe(f, suffixeMotDePasse()));
     return r;
-}
-
-QString FichierMotDePasse(const QString& repertoireGroupe, const QString& eleve)
-{
-    return repertoireGroupe + eleve + suffixeMotDePasse;
-}
-
-QString lireMotDePasse(const QString& fichier)
-{
-    if (!existeFichier(fichier))
-        return QString();
-    const QStringList lignes = lireLignes(fichier);
-    return lignes.isEmpty() ? QString() : lignes.last();
-}
-
-QString normaliser(const QString& texte)
-{
-    return minusculesAZ(rogner(texte));
-}
-
-bool motDePasseEnregistrable(const QString& motDePasse)
-{
-    return representableEnWindows1252(motDePasse) && !motDePasse.contains(QLatin1Char('\r'))
-           && !motDePasse.contains(QLatin1Char('\n'));
 }
 
 bool prenomAutorise(const QString& prenom)

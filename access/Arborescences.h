@@ -6,22 +6,14 @@
 #include <QString>
 #include <QStringList>
 
+#include "FichierMotDePasse.h"
+
 // ---- The results folder -------------------------------------------------------------------
 
 // Groups: the entries of the results folder named without any dot (files too), A-Z sorted.
 QStringList listerGroupes(const QString& repertoireBilans);
 // Pupils of a group folder: its "*_Pwd.txt" files, named without every "_Pwd.txt".
 QStringList listerEleves(const QString& repertoireGroupe);
-
-// The pupil's password file in a group folder.
-QString FichierMotDePasse(const QString& repertoireGroupe, const QString& eleve);
-// The stored password: the last line of the file; empty when the file is missing or empty.
-// A file that cannot be read raises the run-time input/output error.
-QString lireMotDePasse(const QString& fichier);
-// Passwords and names compare trimmed, with A-Z lowered.
-QString normaliser(const QString& texte);
-// A password that can be stored and typed back: one line of Windows-1252 text.
-bool motDePasseEnregistrable(const QString& motDePasse);
 
 // A first name that can become file names in the group folder: no \ / : * ? " < > |, no
 // control character, not only dots and blanks.

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "Deroulement.h"
 #include "Etat.h"
 #include "Plateforme.h"
 #include "Profil.h"
@@ -89,14 +90,15 @@ QList<QRadioButton*> TfChoixNbItems::optionsComptees() const
 
 void TfChoixNbItems::FormActivate()
 {
-    const int n = etat.NbItems;
-    const int k = etat.NbItemsDisponibles - n; // items set aside as mastered
+    const Deroulement& d = deroulement();
+    const int n = d.NbItems;
+    const int k = d.NbItemsDisponibles - n; // items set aside as mastered
     if (etat.EleveCourant.isEmpty())
         lInfo->clear();
     else
         lInfo->setText(QStringLiteral("Tu as éliminé ") + QString::number(k) + QStringLiteral(" item")
                        + (k > 1 ? QStringLiteral("s") : QString()) + QStringLiteral(" sur ")
-                       + QString::number(etat.NbItemsDisponibles) + QStringLiteral("."));
+                       + QString::number(d.NbItemsDisponibles) + QStringLiteral("."));
     rChoix4->setText(QString::number(n) + QStringLiteral(" items (") + QString::number(5 * n)
                      + QStringLiteral(" points)"));
     const QList<QRadioButton*> options = optionsComptees();
@@ -110,45 +112,13 @@ void TfChoixNbItems::FormActivate()
 
 void TfChoixNbItems::bOkClick()
 {
-    const int ancien = etat.NbItems;
+    Deroulement& d = deroulement();
     const QList<QRadioButton*> options = optionsComptees();
     const QList<int>& comptes = profil().choixItems;
-    int nouveau = ancien;
+    int nombre = d.NbItems;
     for (int i = 0; i < options.size() && i < comptes.size(); ++i)
         if (options.at(i)->isChecked())
-            nouveau = comptes.at(i);
-    // Never more items than the run holds: the table has no entries beyond them.
-    if (nouveau < ancien) {
-        etat.NbItems = nouveau;
-        tirerItems(ancien, nouveau);
-    }
+            nombre = comptes.at(i);
+    d.TirerItems(nombre);
     Close();
-}
-
-void TfChoixNbItems::tirerItems(int ancien, int nouveau)
-{
-    QList<EntreeItem>& table = etat.TableItems;
-    const int fin = qMin(ancien, static_cast<int>(table.size()));
-    QStringList choisis;
-    for (int r = 0; r < nouveau; ++r) {
-        QStringList reserve;
-        for (int i = 0; i < fin; ++i)
-            if (table.at(i).EtatItem == 'N')
-                reserve.append(table.at(i).Ligne);
-        if (reserve.isEmpty())
-            break;
-        // One generator for the whole run: draws within one confirmation stay independent.
-        const int c = static_cast<int>(reserve.size());
-        const QString ligne = etat.OrdreAleatoire == 1 ? reserve.at(plateforme().hasard(c)) : reserve.first();
-        choisis.append(ligne);
-        for (int i = 0; i < fin; ++i)
-            if (table.at(i).EtatItem == 'N' && table.at(i).Ligne == ligne) {
-                table[i].EtatItem = 'O';
-                break;
-            }
-    }
-    for (int i = 0; i < fin; ++i) {
-        table[i].Ligne = i < choisis.size() ? choisis.at(i) : QString();
-        table[i].EtatItem = 'N';
-    }
 }

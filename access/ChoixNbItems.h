@@ -1,6 +1,6 @@
 #pragma once
-// How many items the run will hold. On "Ok" the dialog itself keeps the chosen items at the
-// head of TableItems and lowers NbItems.
+// How many items the run will hold. The dialog only asks: on "Ok" the run draws the chosen
+// number of items.
 
 #include <QList>
 
@@ -33,10 +33,6 @@ public:
 
     // The counted options in the order rChoix1, 2, 3, 5, 6, 7, 8, with their counts.
     QList<QRadioButton*> optionsComptees() const;
-
-private:
-    // Keeps the chosen number of items, drawn from the run's items, at the head of the table.
-    void tirerItems(int ancien, int nouveau);
 };
 
 extern TfChoixNbItems* fChoixNbItems;

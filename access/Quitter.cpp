@@ -1,17 +1,12 @@
 #include "Quitter.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-#include "Bruitage.h"
-#include "Etat.h"
+#include "Deroulement.h"
 #include "FenetreExercice.h"
 #include "Plateforme.h"
-#include "Resultats.h"
-#include "Texte.h"
-#include "Unit1.h"
 
 TfQuitter* fQuitter = nullptr;
 
@@ -92,33 +87,14 @@ void TfQuitter::bAnnulerClick()
 
 void TfQuitter::EnregistrerInterruption()
 {
-    FenetreExercice& principale = fenetreExercice();
-    principale.Timer1().arreter();
-    etat.TempsExercice += etat.TempsItem;
-    if (etat.EleveCourant.isEmpty())
-        return;
-    const QString detail = FichierDetail();
-    AjouterLigne(detail, QString());
-    AjouterLigne(detail, QStringLiteral("Exercice interrompu après ") + FormaterDuree(etat.TempsExercice, false)
-                             + QStringLiteral("."));
-    AjouterLigne(detail, LigneTirets());
-    AjouterLigne(FichierExos(), LigneExos(DateFichier(plateforme().maintenant().date()), false, principale.lNote()->text(), principale.lNoteMaxi()->text(),
-                                          NomExercice(etat.ExerciceCourant)));
+    deroulement().Interrompre();
 }
 
 void TfQuitter::bNouvelExoClick()
 {
     EnregistrerInterruption();
     Close();
-    FenetreExercice& principale = fenetreExercice();
-    principale.LancerExercice();
-    if (plateforme().finDemandee())
-        return;
-    etat.Score = 0;
-    principale.lBonus()->setText(QStringLiteral("5"));
-    if (etat.NbItems > 0)
-        principale.lNote()->setText(QStringLiteral("0"));
-    principale.lDossierCourant()->setText(NomExercice(etat.ExerciceCourant));
+    fenetreExercice().LancerExerciceSuivant();
 }
 
 void TfQuitter::bQuitterClick()
@@ -126,5 +102,5 @@ void TfQuitter::bQuitterClick()
     EnregistrerInterruption();
     Close();
     // A sound that cannot be played is skipped: the program closes all the same.
-    QuitterLeLogiciel(3000);
+    fenetreExercice().QuitterLeLogiciel(3000);
 }

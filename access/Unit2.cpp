@@ -9,20 +9,19 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QTextEdit>
 
 #include "Bilans.h"
-#include "Bruitage.h"
 #include "Chemins.h"
 #include "ErreurES.h"
 #include "Etat.h"
 #include "FenetreExercice.h"
+#include "FichierMotDePasse.h"
+#include "FichierReussites.h"
 #include "MotDePasse.h"
 #include "NouvelEleve.h"
 #include "Plateforme.h"
 #include "Profil.h"
 #include "ReglesAccueil.h"
-#include "Resultats.h"
 #include "Texte.h"
 
 TForm2* Form2 = nullptr;
@@ -440,7 +439,7 @@ bool TForm2::ChoisirMotDePasse()
         return false;
     }
     const QString fichier = FichierMotDePasse(etat.RepertoireGroupe, etat.EleveCourant);
-    if (!ecrireLignesSansErreur(fichier, {tape}))
+    if (!EcrireMotDePasse(fichier, tape))
         throw ErreurES(fichier);
     return true;
 }
@@ -451,7 +450,7 @@ void TForm2::CreerFichiersEleve(const QString& eleve, bool avecMotDePasse)
     if (avecMotDePasse)
         fichiers.append(FichierMotDePasse(etat.RepertoireGroupe, eleve));
     for (const char* suffixe : {"Reussites.txt", "Detail.txt", "Exos.txt"})
-        fichiers.append(etat.RepertoireGroupe + eleve + profil().infixe + QString::fromLatin1(suffixe));
+        fichiers.append(nomFichierResultat(etat.RepertoireGroupe, eleve, QString::fromLatin1(suffixe)));
     for (const QString& f : fichiers)
         if (!existeFichier(f) && !CreerFichierVide(f))
             throw ErreurES(f);
@@ -467,7 +466,7 @@ void TForm2::bValiderClick()
 
     const QString eleve = cChoixUtilisateur->currentText();
     etat.EleveCourant = eleve == visiteur ? QString() : eleve;
-    fenetreExercice().fiche().setWindowTitle(titreApplication() + QStringLiteral(" - Elève : ") + eleve);
+    fenetreExercice().afficherEleve(eleve);
     AppliquerGroupe();
     if (!ControlerMotDePasse(false))
         return;
@@ -476,7 +475,7 @@ void TForm2::bValiderClick()
         CreerFichiersEleve(etat.EleveCourant, false);
         ChargerReussites();
     }
-    fenetreExercice().eSaisie()->clear();
+    fenetreExercice().viderSaisie();
     etat.ExerciceCourant = reglesAccueil().navigateur().exercice(dossier, entree, fichierPersonnel());
     Close();
 }
@@ -564,5 +563,5 @@ void TForm2::bQuitterClick()
         != ReponseBoite::Ok)
         return;
     Close();
-    QuitterLeLogiciel(3000);
+    fenetreExercice().QuitterLeLogiciel(3000);
 }

@@ -8,11 +8,14 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "Deroulement.h"
 #include "Etat.h"
 #include "Fiches.h"
 #include "PlateformeScriptee.h"
 #include "Profil.h"
-#include "Resultats.h"
+#include "FichierDetail.h"
+#include "FichierExos.h"
+#include "FichierReussites.h"
 #include "Texte.h"
 #include "Unit1.h"
 
@@ -61,9 +64,9 @@ void ChargementExercice(benchmark::State& state)
     classe();
     for (auto _ : state) {
         Form1->ChargerExercice();
-        benchmark::DoNotOptimize(etat.NbItems);
+        benchmark::DoNotOptimize(deroulement().NbItems);
     }
-    state.counters["items"] = etat.NbItems;
+    state.counters["items"] = deroulement().NbItems;
 }
 BENCHMARK(ChargementExercice)->Unit(benchmark::kMillisecond);
 
@@ -72,7 +75,7 @@ void EnregistrementReussites(benchmark::State& state)
     classe();
     ChargerReussites();
     for (auto _ : state)
-        EnregistrerReussites();
+        benchmark::DoNotOptimize(EnregistrerReussites());
 }
 BENCHMARK(EnregistrementReussites)->Unit(benchmark::kMillisecond);
 

@@ -1,19 +1,12 @@
 #pragma once
-// The program-wide state that every window reads and writes: the settings values, who works
-// on what, and the run of the current exercise. Folder paths end with "/"; an empty string
-// means none; a flag holds 0 or 1.
+// The program-wide state that every window reads and writes: the settings values and who works
+// on what (the run of the current exercise is Deroulement's). Folder paths end with "/"; an
+// empty string means none; a flag holds 0 or 1.
 
 #include <QList>
 #include <QString>
 
 #include "Reussites.h"
-
-// An item of the run: its whole line as read from the exercise and its state, 'N' not yet
-// answered, 'R' answered right after a miss (asked again), 'O' answered right at once (done).
-struct EntreeItem {
-    QString Ligne;
-    char EtatItem = 'N';
-};
 
 // The answer font, as the settings give it.
 struct PoliceReponse {
@@ -23,9 +16,8 @@ struct PoliceReponse {
     qint64 couleur = -16777208; // a Windows colour value; this one is the window-text colour
 };
 
-struct EtatProgramme {
-    // Settings
-    QString FichierIni;
+// The values that the settings file gives.
+struct ValeursParametres {
     QString RepertoireExercices;
     QString RepertoireBilans;
     QString MotDePasseEnseignant;
@@ -40,6 +32,10 @@ struct EtatProgramme {
     int RespectMajuscules = 0;
     int NbReponsesNecessaires = 0;
     int TempsLecture = 3;
+};
+
+struct EtatProgramme : ValeursParametres {
+    QString FichierIni;
 
     // Start
     int PremiereActivation = 1;
@@ -55,28 +51,11 @@ struct EtatProgramme {
     QString ExerciceCourant;
     int ModeEnseignant = 0;
 
-    // The exercise and its run
-    QString EnteteExercice;
-    QList<EntreeItem> TableItems;
-    int NbItems = 0;
-    int NbItemsDisponibles = 0;
-    int NbItemsDejaReussis = 0;
-    int OrdreAleatoire = 1;
-    int MotsPermutes = 0;
-    int UnMotSuffit = 0;
-    QString ItemCourant;
-    QString Consigne;
-    QString Reponses;
-    int NbEssais = 0;
-    int NbReussisPremierEssai = 0;
-    int Score = 0;
-    int TempsItem = 0;
-    int TempsExercice = 0;
-
     TableDesReussites TableReussites; // the pupil's successes
+    int NbItemsDejaReussis = 0;
 };
 
 extern EtatProgramme etat;
 
-// Back to the state of a program that has just started.
+// Back to the state of a program that has just started (the run of an exercise too).
 void reinitialiserEtat();

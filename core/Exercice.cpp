@@ -3,6 +3,7 @@
 #include "Chemins.h"
 #include "CodesNomFichier.h"
 #include "Etat.h"
+#include "FichierReussites.h"
 #include "Texte.h"
 
 ContenuExercice lireExercice(const QStringList& lignes)
@@ -35,14 +36,23 @@ ContenuExercice lireExercice(const QStringList& lignes)
 bool ItemATravailler(const QString& ligneItem)
 {
     const qsizetype barre = ligneItem.indexOf(QLatin1Char('|'));
-    const QString cle = DecoderNomFichier(rogner(minusculesAZ(barre < 0 ? ligneItem : ligneItem.left(barre))));
+    const QString cle = DecoderNomFichier(cleReussite(barre < 0 ? ligneItem : ligneItem.left(barre)));
     if (etat.EleveCourant.isEmpty() || etat.NbReponsesNecessaires >= 999)
         return true;
     const int i = etat.TableReussites.chercher(cle);
     // Only an item with a record can be retired, whatever the required count.
     if (i < 0)
         return true;
-    return serieEnCours(etat.TableReussites.ligne(i).comptes) < etat.NbReponsesNecessaires;
+    return serieEnCours(etat.TableReussites.comptes(i)) < etat.NbReponsesNecessaires;
+}
+
+QString NomExercice(const QString& chemin)
+{
+    QString nom = chemin.mid(chemin.lastIndexOf(QLatin1Char('/')) + 1);
+    nom.remove(QStringLiteral(".txt"), Qt::CaseSensitive);
+    nom.remove(QStringLiteral(".TXT"), Qt::CaseSensitive);
+    nom.remove(QStringLiteral(".Txt"), Qt::CaseSensitive);
+    return nom;
 }
 
 QString AideExercice(const QString& cheminExercice, bool* estImage)

@@ -18,5 +18,8 @@ ContenuExercice lireExercice(const QStringList& lignes);
 // Whether the item is still to be worked by the signed-in pupil, after the successes table.
 bool ItemATravailler(const QString& ligneItem);
 
+// The display name of an exercise: the last part of its path without ".txt", ".TXT", ".Txt".
+QString NomExercice(const QString& chemin);
+
 // The help file of an exercise, "" when there is none; estImage tells a picture from rich text.
 QString AideExercice(const QString& cheminExercice, bool* estImage = nullptr);

@@ -1,27 +1,44 @@
 #pragma once
-// The exercise window as the shared screens see it: each program has its own main window, and
-// the welcome screen and the dialogs of a run reach it only through this.
+// The exercise window as the run and the shared screens see it. Each program has its own main
+// window; the welcome screen, the dialogs of a run and the run itself reach it only through
+// these intents, and never read a value back from it.
 
 #include <QString>
 
 class Fiche;
-class QLabel;
-class QTextEdit;
-class Minuterie;
 
 class FenetreExercice {
 public:
     virtual ~FenetreExercice() = default;
     virtual Fiche& fiche() = 0;
+
+    // Starts an exercise through the welcome screen; returns with the first item on screen, or
+    // with no exercise when the pupil quit there.
     virtual void LancerExercice() = 0;
-    // The program's settings reader; the program ends when the settings file is missing.
+    // After an interruption or the end of an exercise: the next exercise, its score from zero.
+    void LancerExerciceSuivant();
+    // Reads the settings again; the program ends when the settings file is missing.
     virtual void ChargerParametres() = 0;
-    virtual Minuterie& Timer1() = 0;
-    virtual QLabel* lNote() = 0;
-    virtual QLabel* lNoteMaxi() = 0;
-    virtual QLabel* lBonus() = 0;
-    virtual QLabel* lDossierCourant() = 0;
-    virtual QTextEdit* eSaisie() = 0;
+    // Ends the program: with sounds on and "quitter.wav" present the window is drawn, the sound
+    // started and the interface paused so that it is heard; then the window closes.
+    void QuitterLeLogiciel(int pauseMillisecondes);
+
+    // What the run shows.
+    virtual void afficherItem(const QString& consigne) = 0; // the prompt; the answer box empty and open
+    virtual void fermerSaisie() = 0;                        // no item: nothing can be answered
+    virtual void afficherScore(int note, int noteMaxi) = 0;
+    virtual void afficherBonus(int points) = 0;             // the points at stake
+    virtual void afficherCompteurs(int reussisPremierEssai, int nbItems) = 0;
+    virtual void afficherTemps(int secondes) = 0;           // the exercise's running time
+    virtual void afficherNomExercice(const QString& nom) = 0;
+    virtual void afficherReponse(const QString& reponse) = 0; // in place of the instructions
+    virtual void afficherConsignes(const QString& entete) = 0;
+    virtual void demarrerHorloge() = 0;
+    virtual void arreterHorloge() = 0;
+
+    // What the welcome screen asks of it when a pupil starts an exercise.
+    virtual void afficherEleve(const QString& eleve) = 0; // the caption names the pupil
+    virtual void viderSaisie() = 0;
 };
 
 // The main window of the running program.

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 
 #include "Chemins.h"
-#include "Fiche.h"
 #include "Plateforme.h"
 #include "Profil.h"
 #include "Texte.h"
@@ -71,11 +70,6 @@ QString avecBarre(const QString& chemin)
     return chemin.endsWith(QLatin1Char('/')) ? chemin : chemin + QLatin1Char('/');
 }
 
-void message(const QString& texte)
-{
-    afficherBoite(texte, TypeBoite::Simple, BoutonsBoite::Ok);
-}
-
 } // namespace
 
 QString NomStylePolice(int style)
@@ -118,19 +112,27 @@ QColor couleurWindows(qint64 valeur)
                   static_cast<int>((valeur >> 16) & 0xFF));
 }
 
-bool LireParametres(PoliceReponse& police)
+LectureParametres LireParametres(const QString& fichierIni, const ValeursParametres& avant,
+                                 const PoliceReponse& policeAvant)
 {
     const Profil& p = profil();
     const QString programme = plateforme().dossierProgramme();
-    etat.RepertoireExercices = programme;
-    etat.Bruitage = 1;
-    etat.TempsLecture = 3;
+    LectureParametres lecture;
+    lecture.valeurs = avant;
+    lecture.police = policeAvant;
+    ValeursParametres& v = lecture.valeurs;
+    PoliceReponse& police = lecture.police;
+    auto message = [&lecture](const QString& texte) { lecture.messages.append(texte); };
+    v.RepertoireExercices = programme;
+    v.Bruitage = 1;
+    v.TempsLecture = 3;
 
-    if (!existeFichier(etat.FichierIni)) {
+    if (!existeFichier(fichierIni)) {
         message(QStringLiteral("Fichier INI non trouvé."));
-        return false;
+        return lecture;
     }
-    const QStringList lignes = lireLignes(etat.FichierIni);
+    lecture.fichierTrouve = true;
+    const QStringList lignes = lireLignes(fichierIni);
     for (const QString& ligne : lignes) {
         const qsizetype egal = ligne.indexOf(QLatin1Char('='));
         if (egal < 0)
@@ -144,7 +146,7 @@ bool LireParametres(PoliceReponse& police)
             const QString dossier = valeur.isEmpty() ? programme + p.dossierExercices + QLatin1Char('/')
                                                      : cheminDossier(valeur);
             if (existeDossier(dossier) && plateforme().changerDossier(dossier))
-                etat.RepertoireExercices = avecBarre(plateforme().dossierCourant());
+                v.RepertoireExercices = avecBarre(plateforme().dossierCourant());
             else
                 message(p.messageExercices);
         } else if (cle == p.cleBilans) {
@@ -153,37 +155,37 @@ bool LireParametres(PoliceReponse& police)
             if (existeDossier(dossier)) {
                 // Kept absolute: the bank browser changes the current folder later on.
                 QString absolu = QFileInfo(resoudreChemin(dossier)).absoluteFilePath();
-                etat.RepertoireBilans = avecBarre(QDir::cleanPath(absolu));
+                v.RepertoireBilans = avecBarre(QDir::cleanPath(absolu));
             } else {
                 message(p.messageBilans);
             }
         } else if (cle == QLatin1String("MOT DE PASSE")) {
-            etat.MotDePasseEnseignant = valeur;
+            v.MotDePasseEnseignant = valeur;
         } else if (cle == QLatin1String("ACTIF")) {
             if (majusculesAZ(valeur) == QLatin1String("NON"))
-                etat.MotDePasseActif = 0;
+                v.MotDePasseActif = 0;
         } else if (cle == QLatin1String("BRUITAGE")) {
-            etat.Bruitage = drapeau(valeur);
+            v.Bruitage = drapeau(valeur);
         } else if (cle == QLatin1String("IMPRESSION")) {
-            etat.ImpressionPermise = drapeau(valeur);
+            v.ImpressionPermise = drapeau(valeur);
         } else if (cle == QLatin1String("AJOUT NOUVEL ELEVE")) {
-            etat.AjoutNouvelEleve = drapeau(valeur);
+            v.AjoutNouvelEleve = drapeau(valeur);
         } else if (cle == QLatin1String("ENREGISTREMENT TEXTE") && p.lireEnregistrementTexte) {
-            etat.EnregistrementTexte = majusculesAZ(valeur) == QLatin1String("OUI");
+            v.EnregistrementTexte = majusculesAZ(valeur) == QLatin1String("OUI");
         } else if (cle == QLatin1String("ENREGISTREMENT SON") && p.lireEnregistrementSon) {
-            etat.EnregistrementSon = majusculesAZ(valeur) == QLatin1String("OUI");
+            v.EnregistrementSon = majusculesAZ(valeur) == QLatin1String("OUI");
         } else if (cle == QLatin1String("CHEMINLOGSON") && p.lireCheminLogSon) {
-            etat.CheminLogSon = valeur;
+            v.CheminLogSon = valeur;
         } else if (cle == QLatin1String("RESPECT ESPACES") && p.lireRespectEspaces) {
-            etat.RespectEspaces = drapeau(valeur);
+            v.RespectEspaces = drapeau(valeur);
         } else if (cle == QLatin1String("RESPECT MAJUSCULES")) {
-            etat.RespectMajuscules = drapeau(valeur);
+            v.RespectMajuscules = drapeau(valeur);
         } else if (cle == QLatin1String("REPONSES NECESSAIRES")) {
             if (nombreParametre(valeur, nombre))
-                etat.NbReponsesNecessaires = nombre;
+                v.NbReponsesNecessaires = nombre;
         } else if (cle == QLatin1String("TEMPS LECTURE")) {
             if (nombreParametre(valeur, nombre))
-                etat.TempsLecture = nombre;
+                v.TempsLecture = nombre;
         } else if (cle == QLatin1String("POLICE")) {
             if (!valeur.isEmpty())
                 police.nom = valeur;
@@ -198,5 +200,10 @@ bool LireParametres(PoliceReponse& police)
                 police.couleur = grand;
         }
     }
-    return true;
+    return lecture;
+}
+
+void appliquerParametres(const LectureParametres& lecture)
+{
+    static_cast<ValeursParametres&>(etat) = lecture.valeurs;
 }

@@ -3,12 +3,26 @@
 // and A-Z upper-cased, the value trimmed. The reader knows no sections.
 
 #include <QString>
+#include <QStringList>
 
 #include "Etat.h"
 
-// Reads FichierIni into the shared settings and the answer font. False when the file is
-// missing: "Fichier INI non trouvé." has then been shown and the program must end.
-bool LireParametres(PoliceReponse& police);
+// One reading of the settings file.
+struct LectureParametres {
+    ValeursParametres valeurs;
+    PoliceReponse police;
+    QStringList messages;      // to be shown to the user, in this order
+    bool fichierTrouve = false; // when false, the program must end (after the messages)
+};
+
+// Reads the settings file over the previous values: a key that is absent keeps its value,
+// except the exercises folder, the sound effects and the reading time, which go back to their
+// defaults at each reading. The exercises key makes its folder the current one: that is the
+// reading's own effect, and a relative results folder is tested against it.
+LectureParametres LireParametres(const QString& fichierIni, const ValeursParametres& avant,
+                                 const PoliceReponse& policeAvant);
+// Puts the values read into the shared state.
+void appliquerParametres(const LectureParametres& lecture);
 
 // Font style words of the settings file.
 QString NomStylePolice(int style);

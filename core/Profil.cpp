@@ -31,6 +31,11 @@ const Profil& profilOmbrivelle()
     return p;
 }
 
+QString nomFichierResultat(const QString& repertoireGroupe, const QString& eleve, const QString& suffixe)
+{
+    return repertoireGroupe + eleve + profil().infixe + suffixe;
+}
+
 const Profil& profil()
 {
     return courant ? *courant : profilOmbrivelle();

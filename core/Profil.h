@@ -31,6 +31,10 @@ struct Profil {
 
 const Profil& profilOmbrivelle();
 
+// A pupil's results file: the group folder + the pupil + the program's infix + the suffix
+// ("Reussites.txt", "Detail.txt", "Exos.txt").
+QString nomFichierResultat(const QString& repertoireGroupe, const QString& eleve, const QString& suffixe);
+
 // The profile of the running program.
 const Profil& profil();
 void definirProfil(const Profil& p);

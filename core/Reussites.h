@@ -1,10 +1,15 @@
 #pragma once
 // The pupil's first-attempt successes, one row an item: the key (the prompt trimmed, A-Z lower-
 // cased) and its counts, whole numbers joined by "-", the last one the current run.
+//
+// A pupil's table can hold a hundred thousand rows and is loaded at every exercise: the rows are
+// kept as spans of one text (the file as read, keys lowered in place), and the lookup index is a
+// flat open-addressing table built at the first lookup. Nothing is allocated a row.
 
-#include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringView>
+#include <vector>
 
 struct LigneReussite {
     QString cle;
@@ -16,34 +21,56 @@ public:
     void vider();
     bool estVide() const { return lignes_.isEmpty(); }
     int taille() const { return static_cast<int>(lignes_.size()); }
-    const QList<LigneReussite>& lignes() const { return lignes_; }
-    const LigneReussite& ligne(int i) const { return lignes_[i]; }
+    LigneReussite ligne(int i) const { return {cle(i).toString(), comptes(i).toString()}; }
+    QStringView cle(int i) const { return vue(lignes_[i].cle); }
+    QStringView comptes(int i) const { return vue(lignes_[i].comptes); }
 
     void ajouter(const QString& cle, const QString& comptes);
-    void reserver(qsizetype n)
-    {
-        lignes_.reserve(n);
-        index_.reserve(n);
-    }
-    void changerComptes(int i, const QString& comptes) { lignes_[i].comptes = comptes; }
+    void changerComptes(int i, const QString& comptes);
     // First row whose key is this one, -1 when none.
-    int chercher(const QString& cle) const;
+    int chercher(QStringView cle) const;
+
+    // The rows of a successes file's text, in file order: the key is the text before the first
+    // "|", trimmed and A-Z lower-cased; a line without "|" gives an empty key and the whole
+    // line as counts. Gives the number of rows whose counts begin with a number above 0.
+    int charger(QString texte);
+    // The file's text: one line key + "|" + counts a row, each ended by CR LF.
+    QStringList lignesFichier() const;
 
     // The results file the table was loaded from: the only one it is ever saved into. Empty
     // for the guest and after a failed load: nothing to save then.
     QString fichierSource;
 
 private:
-    QList<LigneReussite> lignes_;
-    QHash<QString, int> index_; // key -> first row + 1
+    struct Portion {
+        qsizetype debut = 0;
+        qsizetype longueur = 0;
+    };
+    struct Ligne {
+        Portion cle;
+        Portion comptes;
+    };
+    QStringView vue(Portion p) const { return QStringView(texte_).mid(p.debut, p.longueur); }
+    Portion ajouterTexte(const QString& s);
+    void indexer(int ligne) const;
+
+    QString texte_;     // every key and counts, those changed since the load appended
+    QList<Ligne> lignes_;
+    // Row + 1 in each used slot, 0 in a free one; a power of two long, at most half full.
+    mutable std::vector<int> index_;
+    mutable int indexees_ = 0; // rows already in the index
 };
 
 // The current run of counts: the number after the last "-" (the whole text without "-");
 // a text that is not a whole number reads as 0.
-int serieEnCours(const QString& comptes);
+int serieEnCours(QStringView comptes);
 // The number formed by the leading digits of counts (0 when there are none).
-int premierCompte(const QString& comptes);
+int premierCompte(QStringView comptes);
 // Counts after one more first-attempt success: "2-0" -> "2-1", "3" -> "4".
-QString comptesApresReussite(const QString& comptes);
+QString comptesApresReussite(QStringView comptes);
 // Counts after a first-attempt miss: "-0" appended unless they already end with it.
-QString comptesApresEchec(const QString& comptes);
+QString comptesApresEchec(QStringView comptes);
+inline int serieEnCours(const QString& comptes) { return serieEnCours(QStringView(comptes)); }
+inline int premierCompte(const QString& comptes) { return premierCompte(QStringView(comptes)); }
+inline QString comptesApresReussite(const QString& comptes) { return comptesApresReussite(QStringView(comptes)); }
+inline QString comptesApresEchec(const QString& comptes) { return comptesApresEchec(QStringView(comptes)); }

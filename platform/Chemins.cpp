@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "Plateforme.h"
+
 namespace {
 
 QChar plie(QChar c)
@@ -88,8 +90,16 @@ QString joindreChemin(const QString& dossier, const QString& nom)
     return dossier + QLatin1Char('/') + nom;
 }
 
-QString resoudreChemin(const QString& chemin)
+QString cheminAbsolu(const QString& chemin)
 {
+    if (chemin.isEmpty() || QDir::isAbsolutePath(chemin) || !plateformeInstallee())
+        return chemin;
+    return joindreChemin(plateforme().dossierCourant(), chemin);
+}
+
+QString resoudreChemin(const QString& nom)
+{
+    const QString chemin = cheminAbsolu(nom);
     if (chemin.isEmpty() || QFileInfo::exists(chemin))
         return chemin;
     const bool absolu = chemin.startsWith(QLatin1Char('/'));

@@ -5,7 +5,10 @@
 #include <QString>
 #include <QStringList>
 
-// The path with each part replaced by the existing entry of the same name up to case; parts
+// A relative name joined to the platform's current folder; absolute names stay as they are.
+QString cheminAbsolu(const QString& chemin);
+
+// The path (made absolute) with each part replaced by the existing entry of the same name up to case; parts
 // that exist in no case are kept as given (a file created there takes that name).
 QString resoudreChemin(const QString& chemin);
 

@@ -17,3 +17,8 @@ void installerPlateforme(Plateforme* p)
 {
     courante = p;
 }
+
+bool plateformeInstallee()
+{
+    return courante != nullptr;
+}

@@ -63,7 +63,7 @@ public:
 
     // Folder of the executable, ending with "/".
     virtual QString dossierProgramme() = 0;
-    // Current folder, without a final "/".
+    // Current folder, without a final "/": every relative name is resolved against it.
     virtual QString dossierCourant() = 0;
     virtual bool changerDossier(const QString& chemin) = 0;
 
@@ -89,3 +89,5 @@ public:
 
 Plateforme& plateforme();
 void installerPlateforme(Plateforme* p);
+// Whether a platform is installed (path helpers then resolve relative names against its folder).
+bool plateformeInstallee();

@@ -220,12 +220,22 @@ QString PlateformeScriptee::dossierProgramme()
 
 QString PlateformeScriptee::dossierCourant()
 {
-    return QDir::currentPath();
+    if (dossierCourant_.isEmpty()) {
+        QString d = programme;
+        if (d.size() > 1 && d.endsWith(QLatin1Char('/')))
+            d.chop(1);
+        return d.isEmpty() ? QDir::currentPath() : d;
+    }
+    return dossierCourant_;
 }
 
 bool PlateformeScriptee::changerDossier(const QString& chemin)
 {
-    return QDir::setCurrent(resoudreChemin(chemin));
+    const QFileInfo dossier(resoudreChemin(chemin));
+    if (chemin.isEmpty() || !dossier.isDir())
+        return false;
+    dossierCourant_ = dossier.canonicalFilePath();
+    return true;
 }
 
 std::unique_ptr<Minuterie> PlateformeScriptee::creerMinuterie(int, std::function<void()> tic)

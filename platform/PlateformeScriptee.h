@@ -47,7 +47,7 @@ public:
     QDateTime horloge;        // what maintenant() answers
     QList<int> tirages;       // answers of hasard(), in order; 0 once they run out
     QList<int> tiragesDemandes; // the n of every hasard(n)
-    QString programme;        // the program folder, ending with "/"
+    QString programme;        // the program folder, ending with "/"; the first current folder
     bool ouvertureReussie = true;
     // The printer: fixed metrics, every job kept ("impression ..." lines in the journal).
     ImprimanteEnregistreuse imprimante;
@@ -106,6 +106,8 @@ private:
     QList<Fiche*> ouvertes_;
     Fiche* principale_ = nullptr;
     bool fin_ = false;
+    // The session's own current folder: the test process's one is never changed.
+    QString dossierCourant_;
 };
 
 class MinuterieScriptee : public Minuterie {

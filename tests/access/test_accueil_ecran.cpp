@@ -6,7 +6,9 @@
 #include <QTextEdit>
 
 #include "Bilans.h"
-#include "Resultats.h"
+#include "FichierDetail.h"
+#include "FichierExos.h"
+#include "FichierReussites.h"
 #include "test_accueil_outils.h"
 
 using namespace outilsAccueil;
@@ -27,7 +29,7 @@ void commencer(TForm2& f, const QString& groupe, const QString& eleve)
 // What the exercise run does between two showings.
 void exerciceSuivant(Seance& s)
 {
-    QDir::setCurrent(s.chemin("_Exercices_OBV"));
+    s.p.changerDossier(s.chemin("_Exercices_OBV"));
     etat.ExerciceCourant.clear();
 }
 
@@ -115,7 +117,7 @@ TEST(Accueil, PremierMotDePasseEtConnexion)
 
     // Cancelled, then refused for a character that cannot be stored: nothing written; then
     // chosen: stored as typed, the results files created, the successes loaded.
-    Form1->eSaisie()->setPlainText("reste");
+    Form1->eSaisie->setPlainText("reste");
     accueil(s, [&](TForm2& f) {
         commencer(f, "CM1", "Inès");
         EXPECT_FALSE(f.fermetureEnAttente());
@@ -124,7 +126,7 @@ TEST(Accueil, PremierMotDePasseEtConnexion)
         EXPECT_EQ(s.lireOctets("_Bilans/CM1/Inès_Pwd.txt"), QByteArray());
         EXPECT_FALSE(s.existe("_Bilans/CM1/Inès_OBV_Reussites.txt"));
         EXPECT_TRUE(etat.TableReussites.fichierSource.isEmpty());
-        EXPECT_EQ(Form1->eSaisie()->toPlainText(), QStringLiteral("reste"));
+        EXPECT_EQ(Form1->eSaisie->toPlainText(), QStringLiteral("reste"));
         cliquer(f.bValider);
     });
     motDePasse(s, "", "Choix du mot de passe");
@@ -141,7 +143,7 @@ TEST(Accueil, PremierMotDePasseEtConnexion)
     EXPECT_EQ(etat.ExerciceCourant, s.chemin("_Exercices_OBV/Pluriels.txt"));
     EXPECT_EQ(etat.TableReussites.fichierSource, FichierReussites());
     EXPECT_EQ(Form1->windowTitle(), titreApplication() + QStringLiteral(" - Elève : Inès"));
-    EXPECT_TRUE(Form1->eSaisie()->toPlainText().isEmpty());
+    EXPECT_TRUE(Form1->eSaisie->toPlainText().isEmpty());
     EXPECT_TRUE(etat.EleveAuthentifie.isEmpty()); // set by the next showing
 
     // The guest: no password, no file, no successes loaded; the caption names the guest.

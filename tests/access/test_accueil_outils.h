@@ -83,9 +83,9 @@ inline QStringList textes(const QListWidget* l)
 }
 
 // The current folder, relative to the program folder.
-inline QString dossierRelatif(const Seance& s)
+inline QString dossierRelatif(Seance& s)
 {
-    return QDir(s.programme).relativeFilePath(QDir::currentPath());
+    return QDir(s.programme).relativeFilePath(s.p.dossierCourant());
 }
 
 } // namespace outilsAccueil

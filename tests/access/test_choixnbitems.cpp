@@ -5,6 +5,7 @@
 #include <QRadioButton>
 
 #include "ChoixNbItems.h"
+#include "Deroulement.h"
 #include "Etat.h"
 #include "Seance.h"
 
@@ -13,11 +14,11 @@ namespace {
 // A run of n items "motK|réponseK", all still to do, in file order.
 void preparerItems(int n, int disponibles = -1)
 {
-    etat.TableItems.clear();
+    deroulement().TableItems.clear();
     for (int i = 1; i <= n; ++i)
-        etat.TableItems.append({QStringLiteral("mot%1|réponse%1").arg(i), 'N'});
-    etat.NbItems = n;
-    etat.NbItemsDisponibles = disponibles < 0 ? n : disponibles;
+        deroulement().TableItems.append({QStringLiteral("mot%1|réponse%1").arg(i), 'N'});
+    deroulement().NbItems = n;
+    deroulement().NbItemsDisponibles = disponibles < 0 ? n : disponibles;
 }
 
 // Shows the dialog; the action plays the pupil's part and must close it.
@@ -30,7 +31,7 @@ void montrer(Seance& s, std::function<void(TfChoixNbItems&)> action)
 QStringList lignes()
 {
     QStringList r;
-    for (const EntreeItem& e : etat.TableItems)
+    for (const EntreeItem& e : deroulement().TableItems)
         r.append(e.Ligne);
     return r;
 }
@@ -38,7 +39,7 @@ QStringList lignes()
 QString etats()
 {
     QString r;
-    for (const EntreeItem& e : etat.TableItems)
+    for (const EntreeItem& e : deroulement().TableItems)
         r += QLatin1Char(e.EtatItem);
     return r;
 }
@@ -73,7 +74,7 @@ TEST(ChoixNbItems, LigneDesItemsElimines)
             EXPECT_EQ(f.lInfo->text(), c.attendu) << c.eleve << " " << c.nbItems;
             cliquer(f.bOk);
         });
-        EXPECT_EQ(etat.NbItems, c.nbItems);
+        EXPECT_EQ(deroulement().NbItems, c.nbItems);
     }
 }
 
@@ -108,8 +109,8 @@ TEST(ChoixNbItems, OptionsSelonLeNombreDItems)
             f.rChoix1->setChecked(true);
             touche(&f, Qt::Key_Return);
         });
-        EXPECT_EQ(etat.NbItems, 1);
-        EXPECT_EQ(etat.TableItems.first().Ligne, item(1));
+        EXPECT_EQ(deroulement().NbItems, 1);
+        EXPECT_EQ(deroulement().TableItems.first().Ligne, item(1));
     }
 }
 
@@ -138,27 +139,27 @@ TEST(ChoixNbItems, LeChoixPrecedentNEstPasRetenu)
         EXPECT_FALSE(f.rChoix4->isChecked());
         cliquer(f.bOk);
     });
-    EXPECT_EQ(etat.NbItems, 10);
+    EXPECT_EQ(deroulement().NbItems, 10);
     preparerItems(12);
     montrer(s, [&](TfChoixNbItems& f) {
         EXPECT_TRUE(f.rChoix4->isChecked());
         EXPECT_FALSE(f.rChoix6->isChecked());
         cliquer(f.bOk);
     });
-    EXPECT_EQ(etat.NbItems, 12);
+    EXPECT_EQ(deroulement().NbItems, 12);
 }
 
 TEST(ChoixNbItems, OrdreDuFichier)
 {
     Seance s(false);
     s.creerFiches();
-    etat.OrdreAleatoire = 0;
+    deroulement().OrdreAleatoire = 0;
     preparerItems(10);
     montrer(s, [&](TfChoixNbItems& f) {
         cliquer(f.rChoix3);
         cliquer(f.bOk);
     });
-    EXPECT_EQ(etat.NbItems, 5);
+    EXPECT_EQ(deroulement().NbItems, 5);
     EXPECT_EQ(lignes(), QStringList({item(1), item(2), item(3), item(4), item(5), "", "", "", "", ""}));
     EXPECT_EQ(etats(), QStringLiteral("NNNNNNNNNN"));
     EXPECT_TRUE(s.p.tiragesDemandes.isEmpty());
@@ -168,7 +169,7 @@ TEST(ChoixNbItems, TirageAuHasardDansLOrdreDesTirages)
 {
     Seance s(false);
     s.creerFiches();
-    etat.OrdreAleatoire = 1;
+    deroulement().OrdreAleatoire = 1;
     preparerItems(10);
     // Each draw picks among the items not drawn yet, in file order.
     s.p.tirages = {3, 0, 7, 2, 5};
@@ -177,7 +178,7 @@ TEST(ChoixNbItems, TirageAuHasardDansLOrdreDesTirages)
         cliquer(f.bOk);
     });
     EXPECT_EQ(s.p.tiragesDemandes, QList<int>({10, 9, 8, 7, 6}));
-    EXPECT_EQ(etat.NbItems, 5);
+    EXPECT_EQ(deroulement().NbItems, 5);
     EXPECT_EQ(lignes(), QStringList({item(4), item(1), item(10), item(5), item(9), "", "", "", "", ""}));
     EXPECT_EQ(etats(), QStringLiteral("NNNNNNNNNN"));
 }
@@ -186,33 +187,33 @@ TEST(ChoixNbItems, UneLigneRepeteeNestTireeQueSelonSesEntrees)
 {
     Seance s(false);
     s.creerFiches();
-    etat.OrdreAleatoire = 1;
-    etat.TableItems = {{"a|a", 'N'}, {"d|d", 'N'}, {"d|d", 'N'}, {"b|b", 'N'}, {"c|c", 'N'}};
-    etat.NbItems = etat.NbItemsDisponibles = 5;
+    deroulement().OrdreAleatoire = 1;
+    deroulement().TableItems = {{"a|a", 'N'}, {"d|d", 'N'}, {"d|d", 'N'}, {"b|b", 'N'}, {"c|c", 'N'}};
+    deroulement().NbItems = deroulement().NbItemsDisponibles = 5;
     s.p.tirages = {1, 1, 1};
     montrer(s, [&](TfChoixNbItems& f) {
         cliquer(f.rChoix2);
         cliquer(f.bOk);
     });
     EXPECT_EQ(lignes(), QStringList({"d|d", "d|d", "b|b", "", ""}));
-    EXPECT_EQ(etat.NbItems, 3);
+    EXPECT_EQ(deroulement().NbItems, 3);
 }
 
 TEST(ChoixNbItems, TousLesItemsOuLeMemeNombreLaissentLaTable)
 {
     Seance s(false);
     s.creerFiches();
-    etat.OrdreAleatoire = 1;
+    deroulement().OrdreAleatoire = 1;
     for (bool tous : {true, false}) {
         preparerItems(3);
-        etat.TableItems[1].Ligne = QStringLiteral("autre|chose");
+        deroulement().TableItems[1].Ligne = QStringLiteral("autre|chose");
         const QStringList avant = lignes();
         montrer(s, [&](TfChoixNbItems& f) {
             if (!tous)
                 cliquer(f.rChoix2); // 3 items of 3
             cliquer(f.bOk);
         });
-        EXPECT_EQ(etat.NbItems, 3);
+        EXPECT_EQ(deroulement().NbItems, 3);
         EXPECT_EQ(lignes(), avant);
     }
     EXPECT_TRUE(s.p.tiragesDemandes.isEmpty());

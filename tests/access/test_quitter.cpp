@@ -4,11 +4,13 @@
 #include <QLocale>
 #include <QPushButton>
 
+#include "Deroulement.h"
 #include "Etat.h"
 #include "FenetreExercice.h"
 #include "Plateforme.h"
 #include "Quitter.h"
 #include "Seance.h"
+#include "Unit1.h"
 #include "Unit2.h"
 
 namespace {
@@ -32,14 +34,13 @@ protected:
         etat.RepertoireBilans = s.chemin(QStringLiteral("Bilans/"));
         s.ecrireLignes(QStringLiteral("Exercices/Grammaire/Pluriels.txt"), {QStringLiteral("##"),
                                                                            QStringLiteral("un chat|des chats")});
-        etat.NbItems = 5;
+        deroulement().NbItems = 5;
         etat.Bruitage = 1;
-        etat.TempsExercice = 130;
-        etat.TempsItem = 75;
-        fenetreExercice().lNote()->setText(QStringLiteral("12"));
-        fenetreExercice().lNoteMaxi()->setText(QStringLiteral("25"));
-        fenetreExercice().lBonus()->setText(QStringLiteral("2"));
-        fenetreExercice().Timer1().demarrer();
+        deroulement().TempsExercice = 130;
+        deroulement().TempsItem = 75;
+        deroulement().Score = 12;
+        deroulement().Bonus = 2;
+        deroulement().DemarrerHorloge();
     }
     void TearDown() override { QLocale::setDefault(QLocale::system()); }
 
@@ -72,9 +73,9 @@ TEST_F(Interruption, ReprendreLaisseTournerLHorlogeEtNEcritRien)
         s.p.tic(20);
         cliquer(f.bAnnuler);
     });
-    EXPECT_EQ(etat.TempsItem, 95);
-    EXPECT_EQ(etat.TempsExercice, 130);
-    EXPECT_TRUE(fenetreExercice().Timer1().actif());
+    EXPECT_EQ(deroulement().TempsItem, 95);
+    EXPECT_EQ(deroulement().TempsExercice, 130);
+    EXPECT_TRUE(Form1->Timer1->actif());
     EXPECT_EQ(detail(), octetsLignes({QStringLiteral("début")}));
     EXPECT_TRUE(exos().isEmpty());
     EXPECT_FALSE(s.p.finDemandee());
@@ -102,7 +103,7 @@ TEST_F(Interruption, UnAutreExerciceEcritLInterruptionUneFois)
     s.p.montrerModal(*fQuitter);
     EXPECT_EQ(s.p.journalDe(QStringLiteral("fenetre")),
               QStringList({QStringLiteral("fenetre TfQuitter"), QStringLiteral("fenetre TForm2")}));
-    EXPECT_FALSE(fenetreExercice().Timer1().actif());
+    EXPECT_FALSE(Form1->Timer1->actif());
     EXPECT_EQ(detail(), detailAttendu());
     EXPECT_EQ(exos(), exosAttendu());
 }
@@ -111,7 +112,7 @@ TEST_F(Interruption, UnAutreExerciceRepartDeZero)
 {
     s.ecrireLignes(QStringLiteral("Exercices/Accords.txt"), {QStringLiteral("Accorde."), QStringLiteral("##"),
                                                               QStringLiteral("des chat|chats")});
-    etat.Score = 12;
+    deroulement().Score = 12;
     s.p.fenetre<TfQuitter>([](TfQuitter& f) { cliquer(f.bNouvelExo); });
     s.p.fenetre<TForm2>([&](TForm2& f) {
         etat.ExerciceCourant = s.chemin(QStringLiteral("Exercices/Accords.txt"));
@@ -120,14 +121,14 @@ TEST_F(Interruption, UnAutreExerciceRepartDeZero)
     s.p.montrerModal(*fQuitter);
     EXPECT_EQ(s.p.journalDe(QStringLiteral("fenetre")),
               QStringList({QStringLiteral("fenetre TfQuitter"), QStringLiteral("fenetre TForm2")}));
-    EXPECT_EQ(etat.Score, 0);
-    EXPECT_EQ(fenetreExercice().lBonus()->text(), QStringLiteral("5"));
-    EXPECT_EQ(fenetreExercice().lNote()->text(), QStringLiteral("0"));
-    EXPECT_EQ(fenetreExercice().lDossierCourant()->text(), QStringLiteral("Accords"));
+    EXPECT_EQ(deroulement().Score, 0);
+    EXPECT_EQ(Form1->lBonus->text(), QStringLiteral("5"));
+    EXPECT_EQ(Form1->lNote->text(), QStringLiteral("0"));
+    EXPECT_EQ(Form1->lDossierCourant->text(), QStringLiteral("Accords"));
     // The interruption closes the old exercise before the new one starts.
     EXPECT_TRUE(detail().startsWith(detailAttendu()));
     EXPECT_EQ(exos(), exosAttendu());
-    EXPECT_TRUE(fenetreExercice().Timer1().actif());
+    EXPECT_TRUE(Form1->Timer1->actif());
 }
 
 TEST(Quitter, QuitterLeLogiciel)
@@ -159,10 +160,10 @@ TEST(Quitter, QuitterLeLogiciel)
         etat.EleveCourant = c.eleve ? QStringLiteral("Léa") : QString();
         etat.ExerciceCourant = s.chemin(QStringLiteral("Pluriels.txt"));
         etat.Bruitage = c.bruitage;
-        etat.TempsItem = 42;
-        fenetreExercice().lNote()->setText(QStringLiteral("5"));
-        fenetreExercice().lNoteMaxi()->setText(QStringLiteral("10"));
-        fenetreExercice().Timer1().demarrer();
+        deroulement().TempsItem = 42;
+        deroulement().Score = 5;
+        deroulement().NbItems = 2;
+        deroulement().DemarrerHorloge();
         // The main window on screen, its first activation long done.
         etat.PremiereActivation = 0;
         s.p.montrerPrincipale(fenetreExercice().fiche());
@@ -172,8 +173,8 @@ TEST(Quitter, QuitterLeLogiciel)
         EXPECT_EQ(s.p.journal, QStringList({QStringLiteral("fenetre TfQuitter")}) + c.attendu)
             << c.bruitage << c.son << c.eleve;
         EXPECT_TRUE(s.p.finDemandee());
-        EXPECT_FALSE(fenetreExercice().Timer1().actif());
-        EXPECT_EQ(etat.TempsExercice, 42);
+        EXPECT_FALSE(Form1->Timer1->actif());
+        EXPECT_EQ(deroulement().TempsExercice, 42);
         const QByteArray detail = s.lireOctets(QStringLiteral("Bilans/Léa_OBV_Detail.txt"));
         const QByteArray exos = s.lireOctets(QStringLiteral("Bilans/Léa_OBV_Exos.txt"));
         if (c.eleve) {
@@ -192,8 +193,8 @@ TEST_F(Interruption, InviteRienNEstEcritMaisLHorlogeSArrete)
     // The guest leaves no trace, even beside another pupil's files.
     etat.EleveCourant.clear();
     fQuitter->EnregistrerInterruption();
-    EXPECT_EQ(etat.TempsExercice, 205);
-    EXPECT_FALSE(fenetreExercice().Timer1().actif());
+    EXPECT_EQ(deroulement().TempsExercice, 205);
+    EXPECT_FALSE(Form1->Timer1->actif());
     EXPECT_EQ(detail(), octetsLignes({QStringLiteral("début")}));
     EXPECT_TRUE(exos().isEmpty());
 }

@@ -38,9 +38,9 @@ void ok(Seance& s, const QString& texte, const QString& type)
 void repondre(const QString& texte, Seance& s, int secondes)
 {
     s.p.tic(secondes);
-    Form1->eSaisie()->clear();
-    taper(Form1->eSaisie(), texte);
-    touche(Form1->eSaisie(), Qt::Key_Return);
+    Form1->eSaisie->clear();
+    taper(Form1->eSaisie, texte);
+    touche(Form1->eSaisie, Qt::Key_Return);
 }
 
 } // namespace
@@ -73,7 +73,7 @@ TEST(SessionComplete, DuDemarrageALaFinDuProgramme)
     s.p.tirages = {0, 0, 1, 0}; // the write probe, then the items: first, second, first again
     s.demarrer();
     EXPECT_EQ(Form1->windowTitle(), QStringLiteral("Ombrivelle - Version 1.1 - Elève : Tom"));
-    EXPECT_EQ(Form1->lDossierCourant()->text(), QStringLiteral("Accords-1"));
+    EXPECT_EQ(Form1->lDossierCourant->text(), QStringLiteral("Accords-1"));
     EXPECT_TRUE(Form1->bJEcoute->isEnabled()); // "Accords.rtf" serves the whole series
     EXPECT_EQ(Form1->eMotATraduire->toPlainText(), QStringLiteral("des fleurs (joli)"));
 
@@ -86,7 +86,7 @@ TEST(SessionComplete, DuDemarrageALaFinDuProgramme)
     repondre(QStringLiteral("blanche"), s, 7);
     // The first item comes back, worth 1 point.
     EXPECT_EQ(Form1->eMotATraduire->toPlainText(), QStringLiteral("des fleurs (joli)"));
-    EXPECT_EQ(Form1->lBonus()->text(), QStringLiteral("1"));
+    EXPECT_EQ(Form1->lBonus->text(), QStringLiteral("1"));
 
     ok(s, QStringLiteral("C'est bien, item réussi, continue."), QStringLiteral("Bon"));
     s.p.boite(ReponseBoite::Ok, QStringLiteral("Il n'y a plus d'items à retravailler dans cet exercice !"));
@@ -150,7 +150,7 @@ TEST(SessionComplete, LesReussitesNeVontQuALeurPropreEleve)
     ASSERT_EQ(Form1->eMotATraduire->toPlainText(), QStringLiteral("La fille de mes parents est ma ..."));
 
     s.p.fenetre<TfMessagePerso>([](TfMessagePerso& f) { cliquer(f.bOk); });
-    taper(Form1->eSaisie(), QStringLiteral("soeur"));
+    taper(Form1->eSaisie, QStringLiteral("soeur"));
     cliquer(Form1->bJaiEcrit);
 
     s.p.fenetre<TfQuitter>([](TfQuitter& f) { cliquer(f.bNouvelExo); });

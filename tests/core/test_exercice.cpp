@@ -3,7 +3,7 @@
 #include "Etat.h"
 #include "Exercice.h"
 #include "Reussites.h"
-#include "Unit1.h"
+#include "Deroulement.h"
 
 TEST(FichierExercice, Grammaire)
 {

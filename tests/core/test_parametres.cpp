@@ -4,9 +4,9 @@
 #include <QDir>
 
 #include "Etat.h"
+#include "Fiche.h"
 #include "Parametres.h"
 #include "Seance.h"
-#include "Unit1.h"
 
 namespace {
 
@@ -15,7 +15,12 @@ bool lire(Seance& s, const QStringList& lignes, PoliceReponse& police)
 {
     s.parametres(lignes);
     etat.FichierIni = s.chemin("ombrivelle.ini");
-    return LireParametres(police);
+    const LectureParametres lecture = LireParametres(etat.FichierIni, etat, police);
+    appliquerParametres(lecture);
+    police = lecture.police;
+    for (const QString& message : lecture.messages)
+        afficherBoite(message, TypeBoite::Simple, BoutonsBoite::Ok);
+    return lecture.fichierTrouve;
 }
 
 } // namespace
@@ -155,12 +160,12 @@ TEST(Parametres, DossiersEtLeursMessages)
     QDir(s.programme).mkpath("_Exercices_OBV/Grammaire");
     QDir(s.programme).mkpath("_Bilans");
     QDir(s.programme).mkpath("Banque/Bilans relatifs");
-    QDir::setCurrent("/");
+    s.p.changerDossier("/");
 
     // Empty values: the folders beside the executable; the bank becomes the current folder.
     ASSERT_TRUE(lire(s, {"REPERTOIRE TEXTES=", "REPERTOIRE BILANS="}, police));
     EXPECT_EQ(etat.RepertoireExercices, s.chemin("_Exercices_OBV/"));
-    EXPECT_EQ(QDir::currentPath() + "/", s.chemin("_Exercices_OBV/"));
+    EXPECT_EQ(s.p.dossierCourant() + "/", s.chemin("_Exercices_OBV/"));
     EXPECT_EQ(etat.RepertoireBilans, s.chemin("_Bilans/"));
     EXPECT_TRUE(s.p.journalDe("boite").isEmpty());
 
@@ -186,18 +191,6 @@ TEST(Parametres, DossiersEtLeursMessages)
     ASSERT_TRUE(lire(s, {"REPERTOIRE TEXTES=" + s.chemin("banque"), "REPERTOIRE BILANS=bilans RELATIFS"}, police));
     EXPECT_EQ(etat.RepertoireExercices, s.chemin("Banque/"));
     EXPECT_EQ(etat.RepertoireBilans, s.chemin("Banque/Bilans relatifs/"));
-    QDir::setCurrent("/");
+    s.p.changerDossier("/");
     EXPECT_EQ(etat.RepertoireBilans, s.chemin("Banque/Bilans relatifs/"));
-}
-
-TEST(Parametres, FichierAbsentFinitLeProgramme)
-{
-    Seance s(false);
-    s.p.boite(ReponseBoite::Ok, QStringLiteral("Fichier INI non trouvé."));
-    s.demarrer();
-    EXPECT_TRUE(s.p.finDemandee());
-    // Nothing after the end: no probe, no welcome screen.
-    EXPECT_EQ(s.p.journal.last(), QStringLiteral("fin du programme"));
-    EXPECT_TRUE(s.p.journalDe("fenetre").isEmpty());
-    EXPECT_TRUE(QDir(s.programme).entryList({"Bilan_*"}).isEmpty());
 }

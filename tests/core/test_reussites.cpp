@@ -5,7 +5,9 @@
 
 #include "ErreurES.h"
 #include "Etat.h"
-#include "Resultats.h"
+#include "FichierDetail.h"
+#include "FichierExos.h"
+#include "FichierReussites.h"
 #include "Seance.h"
 
 namespace {
@@ -41,7 +43,7 @@ TEST(Reussites, SeriesDeReussitesEtEchecs)
     ASSERT_EQ(etat.TableReussites.taille(), 2);
     EXPECT_EQ(etat.TableReussites.ligne(1).cle, QStringLiteral("À midi"));
 
-    EnregistrerReussites();
+    EXPECT_EQ(EnregistrerReussites(), Enregistrement::Fait);
     EXPECT_EQ(s.lireOctets("CM1/Léa_OBV_Reussites.txt"), QByteArray("le chat|2-1\r\n\xC0 midi|1\r\n"));
 
     // The guest changes nothing.
@@ -77,7 +79,7 @@ TEST(Reussites, ChargementEtSauvegarde)
     EXPECT_EQ(etat.TableReussites.ligne(1).comptes, QStringLiteral("chat"));
     EXPECT_EQ(etat.NbItemsDejaReussis, 2);
 
-    EnregistrerReussites();
+    EXPECT_EQ(EnregistrerReussites(), Enregistrement::Fait);
     EXPECT_EQ(s.lireOctets("CM1/Léa_OBV_Reussites.txt"), QByteArray("le chat|2-0\r\n|chat\r\nloup|0-3\r\nrat|3\r\n|\r\n"));
     // The backup holds the file as it was before the save.
     EXPECT_EQ(s.lireOctets("CM1/Léa_OBV_Reussites.old"), octetsLignes({" Le Chat |2-0", "chat", "loup|0-3", "rat|3", ""}));
@@ -85,10 +87,10 @@ TEST(Reussites, ChargementEtSauvegarde)
 
     // Lines added by hand meanwhile: the save is shorter, the recovery message, the file as edited.
     s.ecrireLignes("CM1/Léa_OBV_Reussites.txt", {"le chat|2-0", "|chat", "loup|0-3", "rat|3", "|", "ours|1"});
-    s.p.boite(ReponseBoite::Ok, QStringLiteral("Attention, le programme ne peut enregistrer tes résultats et va "
-                                               "récupérer la sauvegarde"));
-    EnregistrerReussites();
-    EXPECT_EQ(s.p.journalDe("boite").last().section(" | ", 1, 1), QStringLiteral("Erreur"));
+    EXPECT_EQ(EnregistrerReussites(), Enregistrement::Recupere);
+    EXPECT_EQ(messageRecuperationReussites(), QStringLiteral("Attention, le programme ne peut enregistrer tes résultats et va "
+                                                             "récupérer la sauvegarde"));
+    EXPECT_EQ(titreRecuperationReussites(), QStringLiteral("Erreur"));
     EXPECT_EQ(s.lireOctets("CM1/Léa_OBV_Reussites.txt"),
               octetsLignes({"le chat|2-0", "|chat", "loup|0-3", "rat|3", "|", "ours|1"}));
     EXPECT_EQ(etat.TableReussites.taille(), 5);
@@ -104,21 +106,21 @@ TEST(Reussites, EnregistreesSeulementDansLeurFichier)
     CompterReussite(QStringLiteral("chat"));
     // Another pupil is chosen (before any password): the table still belongs to Léa.
     eleve(s, "CM1", "Tom");
-    EnregistrerReussites();
+    (void)EnregistrerReussites();
     EXPECT_EQ(s.lireOctets("CM1/Tom_OBV_Reussites.txt"), octetsLignes({"loup|2"}));
     EXPECT_EQ(s.lireOctets("CM1/Léa_OBV_Reussites.txt"), octetsLignes({"chat|2"}));
 
     // The guest's sign-in leaves nothing to save.
     etat.EleveCourant.clear();
     ChargerReussites();
-    EnregistrerReussites();
+    (void)EnregistrerReussites();
     EXPECT_EQ(s.lireOctets("CM1/Léa_OBV_Reussites.txt"), octetsLignes({"chat|2"}));
 
     // A pupil deleted meanwhile is not brought back by a save.
     eleve(s, "CM1", "Tom");
     ChargerReussites();
     QFile::remove(s.chemin("CM1/Tom_OBV_Reussites.txt"));
-    EnregistrerReussites();
+    (void)EnregistrerReussites();
     EXPECT_FALSE(s.existe("CM1/Tom_OBV_Reussites.txt"));
 
     // A file that cannot be read (here one whose every read fails): the error, nothing to save.

@@ -48,7 +48,6 @@ QByteArray octetsLignes(const QStringList& lignes)
 
 Seance::Seance(bool classeExemple)
 {
-    dossierInitial_ = QDir::currentPath();
     programme = QDir(dossier_.path()).canonicalPath() + QStringLiteral("/");
     if (classeExemple)
         copierArbre(QStringLiteral(DONNEES_DIR), programme);
@@ -59,7 +58,6 @@ Seance::Seance(bool classeExemple)
     definirProfil(profilOmbrivelle());
     titreApplication() = profilOmbrivelle().nomProgramme;
     Fiche::fenetrePrincipale = nullptr;
-    QDir::setCurrent(programme);
 }
 
 Seance::~Seance()
@@ -67,7 +65,6 @@ Seance::~Seance()
     fiches_.reset();
     if (p.etapesRestantes() > 0)
         ADD_FAILURE() << p.etapesRestantes() << " étape(s) du script jamais atteinte(s)";
-    QDir::setCurrent(dossierInitial_);
     installerPlateforme(nullptr);
 }
 

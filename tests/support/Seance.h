@@ -39,7 +39,6 @@ public:
 
 private:
     QTemporaryDir dossier_;
-    QString dossierInitial_;
     std::unique_ptr<FichesOmbrivelle> fiches_;
 };
 

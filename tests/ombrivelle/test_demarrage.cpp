@@ -8,6 +8,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include "Deroulement.h"
 #include "Etat.h"
 #include "Seance.h"
 #include "Unit1.h"
@@ -27,17 +28,17 @@ TEST(Demarrage, FichierIniDepuisLaLigneDeCommande)
 {
     {
         Seance s(false);
-        QDir::setCurrent("/");
+        s.p.changerDossier("/");
         s.creerFiches();
         EXPECT_EQ(etat.FichierIni, s.chemin("ombrivelle.ini"));
     }
     {
         Seance s(false);
         s.ecrireLignes("classe/Réglages.ini", {});
-        QDir::setCurrent(s.chemin("classe"));
+        s.p.changerDossier(s.chemin("classe"));
         s.creerFiches({"réglages.INI"});
         EXPECT_EQ(etat.FichierIni, s.chemin("classe/Réglages.ini"));
-        QDir::setCurrent("/");
+        s.p.changerDossier("/");
         EXPECT_EQ(etat.FichierIni, s.chemin("classe/Réglages.ini"));
         EXPECT_TRUE(s.p.journalDe("boite").isEmpty());
     }
@@ -69,7 +70,7 @@ TEST(Demarrage, PremiereActivation)
     EXPECT_EQ(QDir(s.programme).entryList({"Bilan_*"}), QStringList({"Bilan_0.txt"}));
     EXPECT_EQ(s.p.tiragesDemandes.mid(0, 2), QList<int>({10000000, 10000000}));
     EXPECT_EQ(s.p.journalDe("fenetre"), QStringList({"fenetre TForm2"}));
-    EXPECT_EQ(Form1->lBonus()->text(), QStringLiteral("5"));
+    EXPECT_EQ(Form1->lBonus->text(), QStringLiteral("5"));
 
     // Later activations do nothing: the welcome screen is shown once.
     Form1->FormActivate();
@@ -96,7 +97,7 @@ TEST(Demarrage, ToucheEntreeEtEchap)
     QObject::disconnect(Form1->bStop, nullptr, Form1, nullptr);
     QSignalSpy ecrit(Form1->bJaiEcrit, &QToolButton::clicked);
     QSignalSpy stop(Form1->bStop, &QPushButton::clicked);
-    QTextEdit* saisie = Form1->eSaisie();
+    QTextEdit* saisie = Form1->eSaisie;
 
     // Disabled buttons ignore the keys; Enter never types a line break.
     Form1->bJaiEcrit->setEnabled(false);
@@ -131,16 +132,28 @@ TEST(Demarrage, MinuterieEtPressePapiers)
 {
     Seance s(false);
     s.creerFiches();
-    etat.TempsExercice = 3720;
-    Form1->Timer1().demarrer();
+    deroulement().TempsExercice = 3720;
+    deroulement().DemarrerHorloge();
     s.p.tic(5);
-    EXPECT_EQ(etat.TempsItem, 5);
+    EXPECT_EQ(deroulement().TempsItem, 5);
     EXPECT_EQ(Form1->lTemps->text(), QStringLiteral(" 1 h  2 min  5 s"));
-    Form1->Timer1().arreter();
+    deroulement().ArreterHorloge();
     s.p.tic(3);
-    EXPECT_EQ(etat.TempsItem, 5);
+    EXPECT_EQ(deroulement().TempsItem, 5);
 
     Form1->eModeleExit();
     Form1->Image1Click();
     EXPECT_EQ(s.p.journal, QStringList({"presse-papiers vidé", "ouvrir https://www.talvorenne.fr/"}));
+}
+
+TEST(Parametres, FichierAbsentFinitLeProgramme)
+{
+    Seance s(false);
+    s.p.boite(ReponseBoite::Ok, QStringLiteral("Fichier INI non trouvé."));
+    s.demarrer();
+    EXPECT_TRUE(s.p.finDemandee());
+    // Nothing after the end: no probe, no welcome screen.
+    EXPECT_EQ(s.p.journal.last(), QStringLiteral("fin du programme"));
+    EXPECT_TRUE(s.p.journalDe("fenetre").isEmpty());
+    EXPECT_TRUE(QDir(s.programme).entryList({"Bilan_*"}).isEmpty());
 }

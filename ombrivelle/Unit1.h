@@ -1,5 +1,6 @@
 #pragma once
-// Ombrivelle's main window: the exercise window on which every exercise runs.
+// Ombrivelle's main window: the exercise window on which every exercise runs. The rules of the
+// run are Deroulement's; the window shows them and asks the pupil.
 
 #include <QStringList>
 #include <memory>
@@ -25,12 +26,12 @@ public:
     QPushButton* bStop;
     QToolButton* bJEcoute;
     QToolButton* bClavier;
-    QLabel* lDossierCourant_;
+    QLabel* lDossierCourant;
     QLabel* lNbItemsRepondus;
     QLabel* lNbItemsTotal;
-    QLabel* lNote_;
-    QLabel* lNoteMaxi_;
-    QLabel* lBonus_;
+    QLabel* lNote;
+    QLabel* lNoteMaxi;
+    QLabel* lBonus;
     QLabel* lTemps;
     QLabel* lEnJeu;
     QLabel* lScore;
@@ -40,9 +41,9 @@ public:
     QLabel* lItemsReussis;
     QLabel* Image1;
     QTextEdit* eModele;
-    QTextEdit* eSaisie_;
+    QTextEdit* eSaisie;
     QTextEdit* eMotATraduire;
-    std::unique_ptr<Minuterie> Timer1_;
+    std::unique_ptr<Minuterie> Timer1;
     PoliceReponse FontDialog1; // the answer font
 
     // Handlers
@@ -57,16 +58,17 @@ public:
     void eModeleExit();
     void bJaiEcritClick();
 
-    // Routines of the exercise core
+    // Routines of the exercise window
     void ChargerParametres() override;
     QString NomFichierTest();
     void LancerExercice() override;
     void ChargerExercice();
-    QString ChoisirItemSuivant();
     void AfficherReponse(int millisecondes);
     void ItemReussi();
     bool VerifierReponse();
     void SurlignerDebutCorrect();
+    // Saves the pupil's successes; a save that had to put the backup back is told.
+    void EnregistrerReussites();
 
     // The answer font on a box; the forced colour (black) where typing must start black.
     void appliquerPolice(QTextEdit* boite, bool noir);
@@ -75,12 +77,19 @@ public:
 
     // FenetreExercice
     Fiche& fiche() override { return *this; }
-    Minuterie& Timer1() override { return *Timer1_; }
-    QLabel* lNote() override { return lNote_; }
-    QLabel* lNoteMaxi() override { return lNoteMaxi_; }
-    QLabel* lBonus() override { return lBonus_; }
-    QLabel* lDossierCourant() override { return lDossierCourant_; }
-    QTextEdit* eSaisie() override { return eSaisie_; }
+    void afficherItem(const QString& consigne) override;
+    void fermerSaisie() override;
+    void afficherScore(int note, int noteMaxi) override;
+    void afficherBonus(int points) override;
+    void afficherCompteurs(int reussisPremierEssai, int nbItems) override;
+    void afficherTemps(int secondes) override;
+    void afficherNomExercice(const QString& nom) override;
+    void afficherReponse(const QString& reponse) override;
+    void afficherConsignes(const QString& entete) override;
+    void demarrerHorloge() override;
+    void arreterHorloge() override;
+    void afficherEleve(const QString& eleve) override;
+    void viderSaisie() override;
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
@@ -95,9 +104,3 @@ private:
 };
 
 extern TForm1* Form1;
-
-// The grade letter, "A" for 100 % down to "J" below 30 %.
-QString LettreNote(int note, int noteMaxi);
-
-// The display name of an exercise: the last part of its path without ".txt", ".TXT", ".Txt".
-QString NomExercice(const QString& chemin);

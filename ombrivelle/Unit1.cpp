@@ -13,22 +13,23 @@
 
 #include "Bilans.h"
 #include "Bruitage.h"
+#include "Chemins.h"
 #include "ChoixNbItems.h"
-#include "Comparaison.h"
+#include "Deroulement.h"
 #include "ErreurES.h"
 #include "Exercice.h"
+#include "FichierReussites.h"
 #include "MessagePerso.h"
 #include "MsgOuiNonPerso.h"
-#include "Quitter.h"
-#include "Unit2.h"
-#include "Unit4.h"
-#include "copieecran.h"
-#include "Chemins.h"
 #include "Parametres.h"
 #include "Plateforme.h"
 #include "Profil.h"
-#include "Resultats.h"
+#include "Quitter.h"
 #include "Texte.h"
+#include "TexteBrut.h"
+#include "Unit2.h"
+#include "Unit4.h"
+#include "copieecran.h"
 
 TForm1* Form1 = nullptr;
 
@@ -88,7 +89,7 @@ QToolButton* boutonPlat(QWidget* parent, const QRect& r, const QString& image, c
 TForm1::TForm1(const QStringList& arguments)
 {
     // The pictures of the windows live in the static libraries: bring them in.
-    Q_INIT_RESOURCE(core_images);
+    Q_INIT_RESOURCE(ombrivelle_images);
     Q_INIT_RESOURCE(access_images);
     setObjectName(QStringLiteral("Form1"));
     Form1 = this;
@@ -98,14 +99,16 @@ TForm1::TForm1(const QStringList& arguments)
     definirTailleClient(631, 431);
     definirFond(bleuCiel());
     creerControles();
-    Timer1_ = plateforme().creerMinuterie(1000, [this] { Timer1Timer(); });
+    Timer1 = plateforme().creerMinuterie(1000, [this] { Timer1Timer(); });
     FormCreate(arguments);
 }
 
 TForm1::~TForm1()
 {
-    if (Form1 == this)
+    if (Form1 == this) {
         Form1 = nullptr;
+        definirFenetreExercice(nullptr);
+    }
 }
 
 void TForm1::creerControles()
@@ -121,7 +124,7 @@ void TForm1::creerControles()
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->installEventFilter(this);
 
-    lDossierCourant_ = etiquette(this, QRect(170, 8, 405, 28), 20);
+    lDossierCourant = etiquette(this, QRect(170, 8, 405, 28), 20);
 
     lEnJeu = zoneBulle(this, QRect(10, 110, 155, 55), QStringLiteral("Nombre de points en jeu"));
     lScore = zoneBulle(this, QRect(10, 175, 77, 55), QStringLiteral("Mon score"));
@@ -131,10 +134,10 @@ void TForm1::creerControles()
     lReponses = zoneBulle(this, QRect(88, 240, 77, 55), QStringLiteral("Nombre d'items de la partie"));
     lTempsEffectif = zoneBulle(this, QRect(10, 305, 155, 55), QStringLiteral("Temps effectif"));
 
-    lBonus_ = etiquette(this, QRect(15, 130, 145, 30), 24, true);
-    lNote_ = etiquette(this, QRect(15, 195, 65, 30), 22, true);
-    lNote_->setToolTip(QStringLiteral("Mon score"));
-    lNoteMaxi_ = etiquette(this, QRect(92, 195, 68, 30), 22, true);
+    lBonus = etiquette(this, QRect(15, 130, 145, 30), 24, true);
+    lNote = etiquette(this, QRect(15, 195, 65, 30), 22, true);
+    lNote->setToolTip(QStringLiteral("Mon score"));
+    lNoteMaxi = etiquette(this, QRect(92, 195, 68, 30), 22, true);
     lNbItemsRepondus = etiquette(this, QRect(15, 260, 65, 30), 22, true);
     lNbItemsRepondus->setToolTip(QStringLiteral("Nombre d'items réussis au 1er essai"));
     lNbItemsTotal = etiquette(this, QRect(92, 260, 68, 30), 22, true);
@@ -148,9 +151,9 @@ void TForm1::creerControles()
 
     eModele = boiteTexte(this, QRect(180, 45, 442, 150), true);
     eMotATraduire = boiteTexte(this, QRect(180, 205, 442, 52), true);
-    eSaisie_ = boiteTexte(this, QRect(180, 267, 396, 64), false);
-    eSaisie_->setFont(QFont(QStringLiteral("Times New Roman")));
-    eSaisie_->setEnabled(true);
+    eSaisie = boiteTexte(this, QRect(180, 267, 396, 64), false);
+    eSaisie->setFont(QFont(QStringLiteral("Times New Roman")));
+    eSaisie->setEnabled(true);
 
     bJEcoute = boutonPlat(this, QRect(584, 267, 38, 30), QStringLiteral(":/images/aide.png"),
                           QStringLiteral("Besoin d'aide ?"));
@@ -163,12 +166,12 @@ void TForm1::creerControles()
     bJaiEcrit->setEnabled(false);
 
     // Tab order: the answer first, then the instructions, then the prompt, then the stop button.
-    setTabOrder(eSaisie_, eModele);
+    setTabOrder(eSaisie, eModele);
     setTabOrder(eModele, eMotATraduire);
     setTabOrder(eMotATraduire, bStop);
-    eSaisie_->setFocus();
+    eSaisie->setFocus();
 
-    for (QTextEdit* e : {eSaisie_, eModele, eMotATraduire})
+    for (QTextEdit* e : {eSaisie, eModele, eMotATraduire})
         e->installEventFilter(this);
 
     relier(bJaiEcrit, &TForm1::bJaiEcritClick);
@@ -237,9 +240,7 @@ void TForm1::FormActivate()
 
     titreApplication() = profil().titre;
     setWindowTitle(titreApplication());
-    LancerExercice();
-    lDossierCourant_->setText(NomExercice(etat.ExerciceCourant));
-    lBonus_->setText(QStringLiteral("5"));
+    LancerExerciceSuivant();
     etat.PremiereActivation = 0;
     activationEnCours_ = false;
 }
@@ -249,13 +250,25 @@ void TForm1::FormClose()
     EnregistrerReussites();
 }
 
+void TForm1::EnregistrerReussites()
+{
+    if (::EnregistrerReussites() == Enregistrement::Recupere)
+        plateforme().boite(titreRecuperationReussites(), messageRecuperationReussites(), TypeBoite::Simple,
+                           BoutonsBoite::Ok);
+}
+
 void TForm1::ChargerParametres()
 {
-    if (!LireParametres(FontDialog1)) {
+    const LectureParametres lecture = LireParametres(etat.FichierIni, etat, FontDialog1);
+    appliquerParametres(lecture);
+    FontDialog1 = lecture.police;
+    for (const QString& message : lecture.messages)
+        afficherBoite(message, TypeBoite::Simple, BoutonsBoite::Ok);
+    if (!lecture.fichierTrouve) {
         Close();
         return;
     }
-    appliquerPolice(eSaisie_, false);
+    appliquerPolice(eSaisie, false);
     appliquerPolice(eMotATraduire, false);
 }
 
@@ -277,8 +290,7 @@ void TForm1::appliquerPolice(QTextEdit* boite, bool noir)
 
 void TForm1::Timer1Timer()
 {
-    ++etat.TempsItem;
-    lTemps->setText(FormaterDuree(etat.TempsExercice + etat.TempsItem, true));
+    deroulement().Tic();
 }
 
 void TForm1::eModeleExit()
@@ -314,20 +326,98 @@ void TForm1::mettreTexte(QTextEdit* boite, const QString& texte, bool policeRepo
         appliquerPolice(boite, false);
 }
 
-void TForm1::LancerExercice()
+// ---- What the run shows ---------------------------------------------------------------------
+
+void TForm1::afficherItem(const QString& consigne)
+{
+    eSaisie->clear();
+    appliquerPolice(eSaisie, true);
+    bJaiEcrit->setEnabled(true);
+    eSaisie->setEnabled(true);
+    eSaisie->setFocus(); // the pupil types at once
+    mettreTexte(eMotATraduire, consigne, true);
+}
+
+void TForm1::fermerSaisie()
+{
+    bJaiEcrit->setEnabled(false);
+    eSaisie->setEnabled(false);
+}
+
+void TForm1::afficherScore(int note, int noteMaxi)
+{
+    lNote->setText(QString::number(note));
+    lNoteMaxi->setText(QString::number(noteMaxi));
+}
+
+void TForm1::afficherBonus(int points)
+{
+    lBonus->setText(QString::number(points));
+}
+
+void TForm1::afficherCompteurs(int reussisPremierEssai, int nbItems)
+{
+    lNbItemsRepondus->setText(QString::number(reussisPremierEssai));
+    lNbItemsTotal->setText(QString::number(nbItems));
+}
+
+void TForm1::afficherTemps(int secondes)
+{
+    lTemps->setText(FormaterDuree(secondes, true));
+}
+
+void TForm1::afficherNomExercice(const QString& nom)
+{
+    lDossierCourant->setText(nom);
+}
+
+void TForm1::afficherReponse(const QString& reponse)
+{
+    eModele->setPlainText(reponse);
+}
+
+void TForm1::afficherConsignes(const QString& entete)
 {
     eModele->clear();
-    eSaisie_->clear();
+    eModele->setPlainText(entete);
+}
+
+void TForm1::demarrerHorloge()
+{
+    Timer1->demarrer();
+}
+
+void TForm1::arreterHorloge()
+{
+    Timer1->arreter();
+}
+
+void TForm1::afficherEleve(const QString& eleve)
+{
+    setWindowTitle(titreApplication() + QStringLiteral(" - Elève : ") + eleve);
+}
+
+void TForm1::viderSaisie()
+{
+    eSaisie->clear();
+}
+
+// ---- The run ----------------------------------------------------------------------------------
+
+void TForm1::LancerExercice()
+{
+    Deroulement& d = deroulement();
+    eModele->clear();
+    eSaisie->clear();
     eMotATraduire->clear();
-    lDossierCourant_->clear();
+    lDossierCourant->clear();
     if (!plateforme().changerDossier(etat.RepertoireExercices))
         throw ErreurES(etat.RepertoireExercices);
     EnregistrerReussites();
 
     etat.ExerciceCourant.clear();
     plateforme().montrerModal(*Form2);
-    etat.TempsExercice = 0;
-    etat.TempsItem = 0;
+    d.RemettreLeTempsAZero();
     if (etat.ExerciceCourant.isEmpty() || plateforme().finDemandee())
         return;
 
@@ -335,132 +425,55 @@ void TForm1::LancerExercice()
         ChargerExercice();
     } catch (const ErreurES& e) {
         // Nothing of the previous exercise may stay answerable.
-        Timer1_->arreter();
-        etat.TableItems.clear();
-        etat.NbItems = 0;
-        etat.ItemCourant.clear();
-        etat.Consigne.clear();
-        etat.Reponses.clear();
-        bJaiEcrit->setEnabled(false);
-        eSaisie_->setEnabled(false);
-        lNote_->setText(QStringLiteral("0"));
-        lNoteMaxi_->setText(QStringLiteral("0"));
+        d.Vider();
+        fermerSaisie();
         afficherBoite(e.message(), TypeBoite::Erreur);
         return;
     }
-    if (etat.NbItems > profil().minimumChoixItems)
+    if (d.NbItems > profil().minimumChoixItems)
         plateforme().montrerModal(*fChoixNbItems);
-    lNote_->setText(QStringLiteral("0"));
-    lNoteMaxi_->setText(QString::number(etat.NbItems * 5));
+    d.OuvrirScore();
 
-    etat.ItemCourant = ChoisirItemSuivant();
-    if (etat.ItemCourant.isEmpty()) {
-        bJaiEcrit->setEnabled(false);
-        eSaisie_->setEnabled(false);
+    if (d.ChoisirItemSuivant().isEmpty()) {
+        afficherBoite(QStringLiteral("Il n'y a plus d'items à retravailler dans cet exercice !"),
+                      TypeBoite::Information);
+        fermerSaisie();
         return;
     }
-    bJaiEcrit->setEnabled(true);
-    eSaisie_->setEnabled(true);
-    eSaisie_->setFocus(); // the pupil types at once
-    mettreTexte(eMotATraduire, etat.Consigne, true);
-    if (!etat.EleveCourant.isEmpty())
-        AjouterLigne(FichierDetail(), LigneDebutExercice(plateforme().maintenant(), etat.NbItems,
-                                                         NomExercice(etat.ExerciceCourant)));
-    etat.NbReussisPremierEssai = 0;
-    lNbItemsRepondus->setText(QStringLiteral("0"));
-    lNbItemsTotal->setText(QString::number(etat.NbItems));
+    afficherItem(d.Consigne);
+    d.EcrireDebut();
 }
 
 void TForm1::ChargerExercice()
 {
     ChargerReussites();
-    etat.OrdreAleatoire = 1;
-    etat.UnMotSuffit = 0;
-    etat.MotsPermutes = 0;
-    etat.NbItems = 0;
-    etat.NbItemsDisponibles = 0;
-    etat.TableItems.clear();
-
     const ContenuExercice contenu = lireExercice(lireLignes(etat.ExerciceCourant));
-    etat.EnteteExercice = contenu.entete;
-    eModele->setPlainText(etat.EnteteExercice);
-    lDossierCourant_->setText(NomExercice(etat.ExerciceCourant));
+    Deroulement& d = deroulement();
+    const QStringList sansReponse = d.Charger(contenu);
+    eModele->setPlainText(d.EnteteExercice);
+    lDossierCourant->setText(NomExercice(etat.ExerciceCourant));
     bJEcoute->setEnabled(!AideExercice(etat.ExerciceCourant).isEmpty());
-
-    etat.OrdreAleatoire = contenu.ordreAleatoire;
-    etat.MotsPermutes = contenu.motsPermutes;
-    etat.UnMotSuffit = contenu.unMotSuffit;
-    for (const QString& ligne : contenu.candidats) {
-        if (ligne.contains(QLatin1Char('|'))) {
-            ++etat.NbItemsDisponibles;
-            if (ItemATravailler(ligne)) {
-                etat.TableItems.append({ligne, 'N'});
-                ++etat.NbItems;
-            }
-        } else {
-            afficherBoite(QStringLiteral("Item sans réponse possible (") + ligne + QStringLiteral(") - Item ignoré"),
-                          TypeBoite::Information);
-        }
-    }
-}
-
-QString TForm1::ChoisirItemSuivant()
-{
-    QList<int> candidats;
-    for (int i = 0; i < etat.NbItems && i < etat.TableItems.size(); ++i)
-        if (etat.TableItems[i].EtatItem != 'O')
-            candidats.append(i);
-    if (candidats.isEmpty()) {
-        afficherBoite(QStringLiteral("Il n'y a plus d'items à retravailler dans cet exercice !"),
+    for (const QString& ligne : sansReponse)
+        afficherBoite(QStringLiteral("Item sans réponse possible (") + ligne + QStringLiteral(") - Item ignoré"),
                       TypeBoite::Information);
-        return QString();
-    }
-    const int choisi = etat.OrdreAleatoire == 1
-                           ? candidats[plateforme().hasard(static_cast<int>(candidats.size()))]
-                           : candidats.first();
-    const QString ligne = etat.TableItems[choisi].Ligne;
-    QString bonus = QStringLiteral("5");
-    for (const EntreeItem& e : etat.TableItems)
-        if (e.Ligne == ligne) {
-            if (e.EtatItem == 'R')
-                bonus = QStringLiteral("1");
-            break;
-        }
-    lBonus_->setText(bonus);
-    etat.NbEssais = 0;
-    appliquerPolice(eSaisie_, true);
-    Timer1_->demarrer();
-    etat.TempsItem = 0;
-    eModele->setPlainText(etat.EnteteExercice);
-
-    const qsizetype barre = ligne.indexOf(QLatin1Char('|'));
-    etat.Consigne = ligne.left(barre);
-    etat.Reponses = ligne.mid(barre + 1);
-    return etat.Consigne;
 }
 
 void TForm1::AfficherReponse(int millisecondes)
 {
-    const qsizetype barre = etat.Reponses.indexOf(QLatin1Char('|'));
-    eModele->setPlainText(barre >= 0 ? etat.Reponses.left(barre) : etat.Reponses);
+    afficherReponse(deroulement().PremiereReponse());
     plateforme().repeindre(this);
     if (millisecondes == 0)
         return;
     plateforme().dormir(millisecondes);
-    eModele->clear();
-    eModele->setPlainText(etat.EnteteExercice);
+    afficherConsignes(deroulement().EnteteExercice);
 }
 
 bool TForm1::VerifierReponse()
 {
-    ReglesComparaison regles;
-    regles.respectEspaces = etat.RespectEspaces == 1;
-    regles.respectMajuscules = etat.RespectMajuscules == 1;
-    regles.motsPermutes = etat.MotsPermutes == 1;
-    regles.unMotSuffit = etat.UnMotSuffit == 1;
-    const Verification v = ::VerifierReponse(etat.Reponses, eSaisie_->toPlainText(), regles);
-    if (v.texteSaisie != eSaisie_->toPlainText())
-        eSaisie_->setPlainText(v.texteSaisie);
+    const QString saisie = texteBrut(eSaisie);
+    const Verification v = deroulement().VerifierReponse(saisie);
+    if (v.texteSaisie != saisie)
+        eSaisie->setPlainText(v.texteSaisie);
     longueurBleue_ = v.longueurBleue;
     SurlignerDebutCorrect();
     return v.juste;
@@ -468,56 +481,40 @@ bool TForm1::VerifierReponse()
 
 void TForm1::SurlignerDebutCorrect()
 {
-    appliquerPolice(eSaisie_, true);
-    QTextCursor c(eSaisie_->document());
+    appliquerPolice(eSaisie, true);
+    QTextCursor c(eSaisie->document());
     c.setPosition(0);
-    c.setPosition(qMin(longueurBleue_, static_cast<int>(eSaisie_->toPlainText().size())), QTextCursor::KeepAnchor);
+    c.setPosition(qMin(longueurBleue_, static_cast<int>(texteBrut(eSaisie).size())), QTextCursor::KeepAnchor);
     QTextCharFormat bleu;
     bleu.setForeground(QColor(0, 0, 255));
     c.mergeCharFormat(bleu);
-    QTextCursor fin(eSaisie_->document());
+    QTextCursor fin(eSaisie->document());
     fin.movePosition(QTextCursor::End);
-    eSaisie_->setTextCursor(fin);
-    QTextCharFormat noir = eSaisie_->currentCharFormat();
+    eSaisie->setTextCursor(fin);
+    QTextCharFormat noir = eSaisie->currentCharFormat();
     noir.setForeground(QColor(Qt::black));
-    eSaisie_->setCurrentCharFormat(noir);
+    eSaisie->setCurrentCharFormat(noir);
 }
 
 void TForm1::bJaiEcritClick()
 {
-    ++etat.NbEssais;
+    Deroulement& d = deroulement();
+    d.CompterEssai();
     if (VerifierReponse()) {
-        Timer1_->arreter();
-        etat.TempsExercice += etat.TempsItem;
+        d.ReponseJuste();
         JouerBruitage(QStringLiteral("juste.wav"));
         ItemReussi();
         return;
     }
-    const QString saisie = eSaisie_->toPlainText();
-    const QString montree = saisie.isEmpty() ? QStringLiteral("...") : saisie;
-    if (!etat.EleveCourant.isEmpty()) {
-        const QString detail = FichierDetail();
-        if (etat.NbEssais == 1) {
-            MarquerEchec(etat.ItemCourant);
-            AjouterLigne(detail, QString());
-            AjouterLigne(detail, etat.Reponses);
-        }
-        AjouterLigne(detail, QStringLiteral("  ") + montree);
-    }
+    d.ReponseFausse(texteBrut(eSaisie));
     JouerBruitage(QStringLiteral("faux.wav"));
-
-    const QString bonus = lBonus_->text();
-    if (bonus == QLatin1String("1") || bonus == QLatin1String("0"))
-        lBonus_->setText(QStringLiteral("0"));
-    else
-        lBonus_->setText(QString::number(etat.NbEssais == 1 ? 3 : etat.NbEssais == 2 ? 2 : etat.NbEssais == 3 ? 1 : 0));
 
     auto message = [](const QString& texte) {
         fMessagePerso->Texte = texte;
         fMessagePerso->TypeMessage = QStringLiteral("PasBon");
         plateforme().montrerModal(*fMessagePerso);
     };
-    switch (etat.NbEssais) {
+    switch (d.NbEssais) {
     case 1:
         message(QStringLiteral("As-tu bien saisi la réponse ? Essaie encore."));
         break;
@@ -529,8 +526,7 @@ void TForm1::bJaiEcritClick()
         message(QStringLiteral("Oups ! Tu n'as toujours pas saisi précisément la réponse."));
         AfficherReponse(0);
         message(QStringLiteral("Observe la réponse, puis clique sur <OK>."));
-        eModele->clear();
-        eModele->setPlainText(etat.EnteteExercice);
+        afficherConsignes(d.EnteteExercice);
         plateforme().repeindre(this);
         break;
     default:
@@ -538,19 +534,6 @@ void TForm1::bJaiEcritClick()
         AfficherReponse(0);
         break;
     }
-}
-
-QString LettreNote(int note, int noteMaxi)
-{
-    const int p = noteMaxi > 0 ? 100 * note / noteMaxi : 0;
-    if (p >= 100)
-        return QStringLiteral("A");
-    if (p >= 95)
-        return QStringLiteral("B");
-    if (p >= 90)
-        return QStringLiteral("C");
-    const char lettres[] = "JJJIHGFED"; // tens 0..8
-    return QString(QLatin1Char(lettres[p < 0 ? 0 : p / 10]));
 }
 
 void TForm1::ItemReussi()
@@ -561,81 +544,31 @@ void TForm1::ItemReussi()
     if (plateforme().finDemandee())
         return;
 
-    const bool eleve = !etat.EleveCourant.isEmpty();
-    if (eleve)
-        AjouterLigne(FichierDetail(), QStringLiteral("Item réussi ") + etat.ItemCourant + QStringLiteral(" en ")
-                                          + FormaterDuree(etat.TempsItem, false) + QStringLiteral("."));
-    if (etat.NbEssais == 1 && rogner(lBonus_->text()) == QLatin1String("5") && eleve)
-        CompterReussite(etat.ItemCourant);
-
-    const QString ligne = etat.Consigne + QLatin1Char('|') + etat.Reponses;
-    for (int i = 0; i < etat.NbItems && i < etat.TableItems.size(); ++i) {
-        EntreeItem& e = etat.TableItems[i];
-        if (e.EtatItem == 'O' || e.Ligne != ligne)
-            continue;
-        etat.Score += lBonus_->text().toInt();
-        if (etat.NbEssais == 1) {
-            e.EtatItem = 'O';
-            ++etat.NbReussisPremierEssai;
-            lNbItemsRepondus->setText(QString::number(etat.NbReussisPremierEssai));
-        } else {
-            e.EtatItem = 'R';
-        }
-        break;
-    }
-    lNote_->setText(QString::number(etat.Score));
-    lNoteMaxi_->setText(QString::number(etat.NbItems * 5));
-
-    etat.ItemCourant = ChoisirItemSuivant();
-    if (!etat.ItemCourant.isEmpty()) {
-        eSaisie_->clear();
-        bJaiEcrit->setEnabled(true);
-        eSaisie_->setEnabled(true);
-        eSaisie_->setFocus();
-        mettreTexte(eMotATraduire, etat.Consigne, true);
-        appliquerPolice(eSaisie_, true);
+    Deroulement& d = deroulement();
+    d.ItemReussi(texteBrut(eSaisie));
+    if (!d.ChoisirItemSuivant().isEmpty()) {
+        afficherItem(d.Consigne);
         return;
     }
+    afficherBoite(QStringLiteral("Il n'y a plus d'items à retravailler dans cet exercice !"), TypeBoite::Information);
 
     JouerBruitage(QStringLiteral("fin.wav"));
-    if (eleve) {
-        const QString detail = FichierDetail();
-        AjouterLigne(detail, QString());
-        AjouterLigne(detail, QStringLiteral("Temps exercice : ") + FormaterDuree(etat.TempsExercice, false)
-                                 + QStringLiteral("."));
-        AjouterLigne(detail, QStringLiteral("Score : ") + lNote_->text() + QStringLiteral("/")
-                                 + lNoteMaxi_->text() + QStringLiteral("."));
-        AjouterLigne(detail, LigneTirets());
-        AjouterLigne(FichierExos(), LigneExos(DateFichier(plateforme().maintenant().date()), true,
-                                              lNote_->text(), lNoteMaxi_->text(),
-                                              NomExercice(etat.ExerciceCourant)));
-    }
-    const int note = lNote_->text().toInt();
-    fMsgOuiNonPerso->Texte = QStringLiteral("Bravo ") + etat.EleveCourant + QStringLiteral(" !\r")
-                             + QStringLiteral("Exercice terminé en ") + FormaterDuree(etat.TempsExercice, false)
-                             + QStringLiteral(",\r") + QStringLiteral("avec un score de ") + lNote_->text()
-                             + QStringLiteral(" point") + (note >= 2 ? QStringLiteral("s") : QString())
-                             + QStringLiteral(" sur ") + lNoteMaxi_->text() + QStringLiteral(".");
-    fMsgOuiNonPerso->NoteLettre = LettreNote(note, lNoteMaxi_->text().toInt());
+    const FinExercice fin = d.Terminer();
+    fMsgOuiNonPerso->Texte = fin.texte;
+    fMsgOuiNonPerso->NoteLettre = fin.noteLettre;
     plateforme().montrerModal(*fMsgOuiNonPerso);
     if (plateforme().finDemandee())
         return;
 
     if (fMsgOuiNonPerso->Reponse) {
-        eSaisie_->clear();
+        eSaisie->clear();
         eModele->clear();
         plateforme().changerDossier(etat.RepertoireExercices);
-        LancerExercice();
-        etat.Score = 0;
-        lBonus_->setText(QStringLiteral("5"));
-        if (etat.NbItems > 0)
-            lNote_->setText(QStringLiteral("0"));
-        lDossierCourant_->setText(NomExercice(etat.ExerciceCourant));
+        LancerExerciceSuivant();
         return;
     }
-    bJaiEcrit->setEnabled(false);
-    eSaisie_->setEnabled(false);
-    if (etat.ImpressionPermise == 1 && eleve
+    fermerSaisie();
+    if (etat.ImpressionPermise == 1 && !etat.EleveCourant.isEmpty()
         && afficherBoite(QStringLiteral("Veux-tu voir ton bilan ?"), TypeBoite::Confirmation,
                          BoutonsBoite::OuiNon) == ReponseBoite::Oui) {
         EnregistrerReussites();
@@ -671,7 +604,7 @@ bool TForm1::eventFilter(QObject* objet, QEvent* evenement)
         return false;
     }
     if (evenement->type() == QEvent::KeyPress
-        && (objet == eSaisie_ || objet == eModele || objet == eMotATraduire)) {
+        && (objet == eSaisie || objet == eModele || objet == eMotATraduire)) {
         auto* k = static_cast<QKeyEvent*>(evenement);
         const int t = k->key();
         if (t == Qt::Key_Return || t == Qt::Key_Enter || t == Qt::Key_Escape) {
@@ -689,13 +622,4 @@ void TForm1::keyPressEvent(QKeyEvent* e)
     garde([&] { utilisee = toucheCommande(e->key()); });
     if (!utilisee)
         Fiche::keyPressEvent(e);
-}
-
-QString NomExercice(const QString& chemin)
-{
-    QString nom = chemin.mid(chemin.lastIndexOf(QLatin1Char('/')) + 1);
-    nom.remove(QStringLiteral(".txt"), Qt::CaseSensitive);
-    nom.remove(QStringLiteral(".TXT"), Qt::CaseSensitive);
-    nom.remove(QStringLiteral(".Txt"), Qt::CaseSensitive);
-    return nom;
 }

@@ -4,16 +4,21 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QPushButton>
 #include <QTextEdit>
 #include <QToolButton>
 
 #include "Bilans.h"
 #include "Chemins.h"
 #include "ChoixNbItems.h"
+#include "Deroulement.h"
 #include "Etat.h"
 #include "MessagePerso.h"
 #include "MsgOuiNonPerso.h"
-#include "Resultats.h"
+#include "FichierDetail.h"
+#include "FichierExos.h"
+#include "FichierReussites.h"
+#include "Profil.h"
 #include "Seance.h"
 #include "Texte.h"
 #include "Unit1.h"
@@ -40,8 +45,8 @@ void accueil(Seance& s, const QString& eleve, const QString& exercice = QStringL
         etat.RepertoireGroupe = etat.RepertoireBilans + (eleve.isEmpty() ? QString() : QStringLiteral("CM1/"));
         if (!eleve.isEmpty()) {
             for (const char* suffixe : {"Reussites.txt", "Detail.txt", "Exos.txt"})
-                if (!existeFichier(FichierResultat(QString::fromLatin1(suffixe))))
-                    CreerFichierVide(FichierResultat(QString::fromLatin1(suffixe)));
+                if (!existeFichier(nomFichierResultat(etat.RepertoireGroupe, etat.EleveCourant, QString::fromLatin1(suffixe))))
+                    CreerFichierVide(nomFichierResultat(etat.RepertoireGroupe, etat.EleveCourant, QString::fromLatin1(suffixe)));
             ChargerReussites();
         }
         etat.ExerciceCourant = etat.RepertoireExercices + exercice;
@@ -69,8 +74,8 @@ void finale(Seance& s, bool autre)
 
 void repondre(Seance&, const QString& texte)
 {
-    Form1->eSaisie()->clear();
-    taper(Form1->eSaisie(), texte);
+    Form1->eSaisie->clear();
+    taper(Form1->eSaisie, texte);
     cliquer(Form1->bJaiEcrit);
 }
 
@@ -94,22 +99,22 @@ TEST(Seance, ExerciceCompletDUneEleve)
     ASSERT_TRUE(Form1->bJaiEcrit->isEnabled());
     EXPECT_EQ(Form1->eMotATraduire->toPlainText(), QStringLiteral("un cheval, des ..."));
     EXPECT_EQ(Form1->eModele->toPlainText(), QStringLiteral("Écris le pluriel.\nORDRE"));
-    EXPECT_EQ(Form1->lNoteMaxi()->text(), QStringLiteral("10"));
+    EXPECT_EQ(Form1->lNoteMaxi->text(), QStringLiteral("10"));
     EXPECT_EQ(Form1->lNbItemsTotal->text(), QStringLiteral("2"));
-    EXPECT_EQ(Form1->lDossierCourant()->text(), QStringLiteral("Pluriels"));
+    EXPECT_EQ(Form1->lDossierCourant->text(), QStringLiteral("Pluriels"));
 
     message(s);
     s.p.tic(4);
     repondre(s, QStringLiteral("chevaux"));
     EXPECT_EQ(Form1->eMotATraduire->toPlainText(), QStringLiteral("un journal, des ..."));
-    EXPECT_EQ(Form1->eSaisie()->toPlainText(), QString());
+    EXPECT_EQ(Form1->eSaisie->toPlainText(), QString());
 
     message(s);
     repondre(s, QStringLiteral("journals"));
-    EXPECT_EQ(Form1->lBonus()->text(), QStringLiteral("3"));
+    EXPECT_EQ(Form1->lBonus->text(), QStringLiteral("3"));
     message(s);
     repondre(s, QStringLiteral("journaus"));
-    EXPECT_EQ(Form1->lBonus()->text(), QStringLiteral("2"));
+    EXPECT_EQ(Form1->lBonus->text(), QStringLiteral("2"));
     // The answer was shown for the reading time, then the instructions came back.
     EXPECT_EQ(s.p.journal.mid(s.p.journal.size() - 2), QStringList({"repeindre TForm1", "pause 3000"}));
     EXPECT_EQ(Form1->eModele->toPlainText(), QStringLiteral("Écris le pluriel.\nORDRE"));
@@ -118,9 +123,9 @@ TEST(Seance, ExerciceCompletDUneEleve)
     message(s);
     repondre(s, QStringLiteral("journaux"));
     // Right after a miss: 2 points, and the item comes back worth 1.
-    EXPECT_EQ(etat.Score, 7);
-    EXPECT_EQ(etat.TableItems[1].EtatItem, 'R');
-    EXPECT_EQ(Form1->lBonus()->text(), QStringLiteral("1"));
+    EXPECT_EQ(deroulement().Score, 7);
+    EXPECT_EQ(deroulement().TableItems[1].EtatItem, 'R');
+    EXPECT_EQ(Form1->lBonus->text(), QStringLiteral("1"));
 
     s.p.tic(3);
     message(s);
@@ -132,7 +137,7 @@ TEST(Seance, ExerciceCompletDUneEleve)
     EXPECT_EQ(fMsgOuiNonPerso->Texte, QStringLiteral("Bravo Léa !\rExercice terminé en 1 min 9 s,\r"
                                                      "avec un score de 8 points sur 10."));
     EXPECT_EQ(fMsgOuiNonPerso->NoteLettre, QStringLiteral("D"));
-    EXPECT_EQ(etat.TableItems[1].EtatItem, 'O');
+    EXPECT_EQ(deroulement().TableItems[1].EtatItem, 'O');
     EXPECT_EQ(Form1->lNbItemsRepondus->text(), QStringLiteral("2"));
     EXPECT_TRUE(s.p.finDemandee());
     EXPECT_EQ(s.p.journal.mid(s.p.journal.size() - 5),
@@ -178,7 +183,7 @@ TEST(Seance, ExerciceDuVisiteur)
     const QStringList bonus = {"3", "2", "1", "0", "0"};
     for (int i = 0; i < 5; ++i) {
         repondre(s, i == 0 ? QString() : QStringLiteral("chien"));
-        EXPECT_EQ(Form1->lBonus()->text(), bonus[i]);
+        EXPECT_EQ(Form1->lBonus->text(), bonus[i]);
         if (i == 1) {
             // A reading time of 0 or less shows the answer for 3 seconds, the first answer only.
             EXPECT_TRUE(s.p.journal.contains("pause 3000"));
@@ -202,9 +207,9 @@ TEST(Seance, ExerciceDuVisiteur)
         });
     repondre(s, QStringLiteral("  CHATTES "));
     // Right after misses: nothing scored, and the item comes back worth 1 point.
-    EXPECT_EQ(etat.TableItems[0].EtatItem, 'R');
-    EXPECT_EQ(Form1->lBonus()->text(), QStringLiteral("1"));
-    EXPECT_EQ(Form1->lNote()->text(), QStringLiteral("0"));
+    EXPECT_EQ(deroulement().TableItems[0].EtatItem, 'R');
+    EXPECT_EQ(Form1->lBonus->text(), QStringLiteral("1"));
+    EXPECT_EQ(Form1->lNote->text(), QStringLiteral("0"));
     s.p.boite(ReponseBoite::Ok, QStringLiteral("Il n'y a plus d'items à retravailler dans cet exercice !"));
     finale(s, false);
     repondre(s, QStringLiteral("chats"));
@@ -228,9 +233,9 @@ TEST(Seance, RetraitDesItemsAcquisDUnExerciceALAutre)
     s.p.tirages = {0, 0, 0, 0};
     s.demarrer();
     // "rat" is retired; the two others are offered.
-    ASSERT_EQ(etat.NbItems, 2);
-    EXPECT_EQ(etat.NbItemsDisponibles, 3);
-    EXPECT_EQ(etat.TableItems[0].Ligne, QStringLiteral("chat|chats"));
+    ASSERT_EQ(deroulement().NbItems, 2);
+    EXPECT_EQ(deroulement().NbItemsDisponibles, 3);
+    EXPECT_EQ(deroulement().TableItems[0].Ligne, QStringLiteral("chat|chats"));
 
     message(s);
     repondre(s, QStringLiteral("chats")); // chat: 2 in a row, retired from now on
@@ -247,11 +252,11 @@ TEST(Seance, RetraitDesItemsAcquisDUnExerciceALAutre)
 
     // The next exercise went through the welcome screen, saving the successes before it.
     EXPECT_EQ(s.lireOctets("_Bilans/CM1/Léa_OBV_Reussites.txt"), octetsLignes({"chat|2", "loup|1-0", "rat|2"}));
-    EXPECT_EQ(etat.NbItems, 1);
-    EXPECT_EQ(etat.TableItems[0].Ligne, QStringLiteral("loup|loups"));
-    EXPECT_EQ(Form1->lNote()->text(), QStringLiteral("0"));
-    EXPECT_EQ(Form1->lBonus()->text(), QStringLiteral("5"));
-    EXPECT_EQ(etat.Score, 0);
+    EXPECT_EQ(deroulement().NbItems, 1);
+    EXPECT_EQ(deroulement().TableItems[0].Ligne, QStringLiteral("loup|loups"));
+    EXPECT_EQ(Form1->lNote->text(), QStringLiteral("0"));
+    EXPECT_EQ(Form1->lBonus->text(), QStringLiteral("5"));
+    EXPECT_EQ(deroulement().Score, 0);
     EXPECT_FALSE(s.p.finDemandee());
 }
 
@@ -264,8 +269,8 @@ TEST(Seance, SansItemATravailler)
     s.p.boite(ReponseBoite::Ok, QStringLiteral("Il n'y a plus d'items à retravailler dans cet exercice !"));
     s.demarrer();
     EXPECT_FALSE(Form1->bJaiEcrit->isEnabled());
-    EXPECT_FALSE(Form1->eSaisie()->isEnabled());
-    EXPECT_EQ(Form1->lNoteMaxi()->text(), QStringLiteral("0"));
+    EXPECT_FALSE(Form1->eSaisie->isEnabled());
+    EXPECT_EQ(Form1->lNoteMaxi->text(), QStringLiteral("0"));
     EXPECT_EQ(s.lireOctets("_Bilans/CM1/Léa_OBV_Detail.txt"), QByteArray()); // no start line
 }
 
@@ -278,7 +283,7 @@ TEST(Seance, LignesSansReponseEtFichierIlisible)
     fermer(s, QStringLiteral("TfChoixNbItems"));
     s.p.tirages = {0, 1}; // the write probe's name, then the first item
     s.demarrer();
-    EXPECT_EQ(etat.NbItems, 2);
+    EXPECT_EQ(deroulement().NbItems, 2);
     EXPECT_EQ(Form1->eMotATraduire->toPlainText(), QStringLiteral("un"));
 
     // Another exercise that cannot be read: a message, and nothing of the first one answerable.
@@ -292,9 +297,9 @@ TEST(Seance, LignesSansReponseEtFichierIlisible)
     EXPECT_TRUE(s.p.journalDe("boite").last().startsWith("boite Erreur | Ombrivelle - Version 1.1 | Erreur "
                                                           "d'entrée/sortie sur le fichier "));
     EXPECT_FALSE(Form1->bJaiEcrit->isEnabled());
-    EXPECT_FALSE(Form1->eSaisie()->isEnabled());
-    EXPECT_EQ(etat.NbItems, 0);
-    EXPECT_EQ(etat.Reponses, QString());
+    EXPECT_FALSE(Form1->eSaisie->isEnabled());
+    EXPECT_EQ(deroulement().NbItems, 0);
+    EXPECT_EQ(deroulement().Reponses, QString());
 }
 
 TEST(Seance, SurlignageDuDebutCorrect)
@@ -305,7 +310,7 @@ TEST(Seance, SurlignageDuDebutCorrect)
     s.demarrer();
     message(s);
     repondre(s, QStringLiteral("Le chat blanc"));
-    QTextCursor c(Form1->eSaisie()->document());
+    QTextCursor c(Form1->eSaisie->document());
     auto couleurEn = [&](int position) {
         c.setPosition(position + 1);
         return c.charFormat().foreground().color();
@@ -314,8 +319,8 @@ TEST(Seance, SurlignageDuDebutCorrect)
     EXPECT_EQ(couleurEn(0), QColor(0, 0, 255));
     EXPECT_EQ(couleurEn(7), QColor(0, 0, 255));
     EXPECT_EQ(couleurEn(8), QColor(Qt::black));
-    EXPECT_EQ(Form1->eSaisie()->textCursor().position(), 13);
-    EXPECT_EQ(Form1->eSaisie()->currentCharFormat().foreground().color(), QColor(Qt::black));
+    EXPECT_EQ(Form1->eSaisie->textCursor().position(), 13);
+    EXPECT_EQ(Form1->eSaisie->currentCharFormat().foreground().color(), QColor(Qt::black));
 }
 
 TEST(Seance, ReponseVideDUnEleveEtUnSeulItem)
@@ -338,4 +343,55 @@ TEST(Seance, ReponseVideDUnEleveEtUnSeulItem)
                            "Item réussi chat en 0 s.", "Item réussi chat en 0 s.", "", "Temps exercice : 0 s.",
                            "Score : 4/5.", QString(68, QLatin1Char('-'))}));
     EXPECT_EQ(fMsgOuiNonPerso->NoteLettre, QStringLiteral("D"));
+}
+
+// A no-break space typed in the answer is a character of its own, never a blank.
+TEST(Seance, EspaceInsecableLuTelQuel)
+{
+    struct Cas {
+        QStringList exercice;
+        QString tape;
+        int bleus; // characters of the correct beginning
+    };
+    const QChar insecable(0x00A0);
+    const Cas cas[] = {
+        {{"##", "Salue.|Bonjour !"}, QStringLiteral("Bonjour") + insecable + QStringLiteral("!"), 7},
+        {{"##", "Le chat|chat"}, QStringLiteral("chat") + insecable, 4},
+    };
+    for (const Cas& c : cas) {
+        Seance s(false);
+        classe(s, c.exercice, {"BRUITAGE=Non"});
+        accueil(s, QStringLiteral("Léa"));
+        s.demarrer();
+        s.p.fenetre<TfMessagePerso>([](TfMessagePerso& f) {
+            EXPECT_EQ(f.TypeMessage, QStringLiteral("PasBon"));
+            f.Close();
+        });
+        repondre(s, c.tape);
+        EXPECT_EQ(Form1->eSaisie->document()->toRawText(), c.tape);
+        QTextCursor curseur(Form1->eSaisie->document());
+        for (int i = 0; i < c.tape.size(); ++i) {
+            curseur.setPosition(i + 1);
+            EXPECT_EQ(curseur.charFormat().foreground().color() == QColor(0, 0, 255), i < c.bleus) << i;
+        }
+        EXPECT_EQ(lignes(s, "_Bilans/CM1/Léa_OBV_Detail.txt").last(), QStringLiteral("  ") + c.tape);
+    }
+}
+
+// A save that loses lines puts the backup back, and the main window tells the pupil.
+TEST(Seance, SauvegardeRecupereeDite)
+{
+    Seance s(false);
+    classe(s, {"##", "chat|chats"}, {"BRUITAGE=Non"});
+    s.ecrireLignes("_Bilans/CM1/Léa_OBV_Reussites.txt", {"loup|1"});
+    accueil(s, QStringLiteral("Léa"));
+    s.demarrer();
+    // Lines added by hand while the pupil works.
+    s.ecrireLignes("_Bilans/CM1/Léa_OBV_Reussites.txt", {"loup|1", "ours|2"});
+    s.p.boite(ReponseBoite::Ok, QStringLiteral("Attention, le programme ne peut enregistrer tes résultats et va "
+                                               "récupérer la sauvegarde"));
+    s.p.fenetre(QStringLiteral("TfQuitter"), [](Fiche& f) { f.Close(); });
+    cliquer(Form1->bStop);
+    EXPECT_EQ(s.p.journalDe("boite").last().section(" | ", 1, 1), QStringLiteral("Erreur"));
+    EXPECT_EQ(lignes(s, "_Bilans/CM1/Léa_OBV_Reussites.txt"), QStringList({"loup|1", "ours|2"}));
 }
