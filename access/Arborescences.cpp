@@ -5,11 +5,11 @@
 #include <QFileInfo>
 
 #include "Chemins.h"
+#include "ItemsPersos.h"
 #include "Texte.h"
 
 namespace {
 
-const QString dossierPersonnels = QStringLiteral("[Tous les exercices personnels]");
 const QString dossierAValider = QStringLiteral("[Tous les items à valider]");
 
 bool extensionTxt(const QString& nom)
@@ -67,12 +67,12 @@ bool prenomAutorise(const QString& prenom)
 
 QString dossierExercicesPersonnels(const QString& racine)
 {
-    return racine + dossierPersonnels + QLatin1Char('/');
+    return DossierItemsPersos(racine);
 }
 
 QString fichierExercicesPersonnels(const QString& racine, const QString& groupe, const QString& eleve)
 {
-    return dossierExercicesPersonnels(racine) + groupe + QLatin1Char('/') + eleve + QStringLiteral(".txt");
+    return FichierItemsPersos(racine, groupe, eleve);
 }
 
 bool estProposition(const QString& nom)

@@ -17,6 +17,7 @@
 #include "FenetreExercice.h"
 #include "FichierMotDePasse.h"
 #include "FichierReussites.h"
+#include "ItemsPersos.h"
 #include "MotDePasse.h"
 #include "NouvelEleve.h"
 #include "Plateforme.h"
@@ -554,6 +555,35 @@ void TForm2::bSuperviseurClick()
         cChoixUtilisateur->setCurrentIndex(i);
     }
     cChoixUtilisateurChange();
+}
+
+void TForm2::bExoPersoClick()
+{
+    const QString eleve = cChoixUtilisateur->currentText();
+    etat.EleveCourant = eleve == visiteur ? QString() : eleve;
+    if (etat.EleveCourant.isEmpty())
+        return;
+    // A pupil needs a group here; an empty text is a remembered group that has gone.
+    const QString groupe = cChoixGroupe->currentText();
+    if (groupe == sansGroupe || groupe.isEmpty())
+        return;
+    if (!existeFichier(FichierMotDePasse(etat.RepertoireGroupe, etat.EleveCourant)))
+        return;
+    if (!ControlerMotDePasse(true))
+        return;
+    etat.GroupeCourant = groupe;
+    etat.EleveAuthentifie = etat.EleveCourant;
+    etat.RepertoireAuthentifie = etat.RepertoireGroupe;
+
+    for (const QString& dossier : {DossierItemsPersos(etat.RepertoireExercices) + groupe,
+                                   DossierItemsAValider(etat.RepertoireExercices) + groupe})
+        if (!existeDossier(dossier) && !QDir().mkpath(resoudreChemin(dossier)))
+            throw ErreurES(dossier);
+    const QString fichier = FichierItemsAValider(etat.RepertoireExercices, groupe, etat.EleveCourant);
+    if (!existeFichier(fichier) && !CreerFichierVide(fichier))
+        throw ErreurES(fichier);
+    plateforme().ouvrir(resoudreChemin(fichier));
+    ListerDossiers();
 }
 
 void TForm2::bQuitterClick()

@@ -42,6 +42,9 @@ public:
     void bNouvelEleveClick();
     void bSuperviseurClick();
     void bQuitterClick();
+    // The pupil's proposals: creates the pending file and opens it in the desktop's editor. No
+    // control of the screen runs it.
+    void bExoPersoClick();
     void eRepertoiresClick();
     void eRepertoiresDblClick();
     // Enter starts the selected exercise; true when the key was used.

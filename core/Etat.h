@@ -6,15 +6,11 @@
 #include <QList>
 #include <QString>
 
+#include "Police.h"
 #include "Reussites.h"
 
-// The answer font, as the settings give it.
-struct PoliceReponse {
-    QString nom = QStringLiteral("MS Sans Serif");
-    int taillePoints = 8;
-    int style = 0;              // bold 1, italic 2, underline 4, strike-out 8
-    qint64 couleur = -16777208; // a Windows colour value; this one is the window-text colour
-};
+// The answer font, as the settings give it and the font dialog chooses it.
+using PoliceReponse = Police;
 
 // The values that the settings file gives.
 struct ValeursParametres {

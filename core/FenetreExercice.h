@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "Police.h"
+
 class Fiche;
 
 class FenetreExercice {
@@ -39,6 +41,12 @@ public:
     // What the welcome screen asks of it when a pupil starts an exercise.
     virtual void afficherEleve(const QString& eleve) = 0; // the caption names the pupil
     virtual void viderSaisie() = 0;
+
+    // The answer font, as the settings dialog chooses it: the font that presets the chooser
+    // (the character attributes at the selection of the program's own box), and a chosen font
+    // that becomes the answer font at once.
+    virtual Police policeProposee() = 0;
+    virtual void changerPoliceReponse(const Police& police) = 0;
 };
 
 // The main window of the running program.

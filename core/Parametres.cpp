@@ -1,6 +1,5 @@
 #include "Parametres.h"
 
-#include <QColor>
 #include <QDir>
 #include <QFileInfo>
 
@@ -97,19 +96,14 @@ bool nombreParametre(const QString& valeur, int& nombre)
     return true;
 }
 
-QColor couleurWindows(qint64 valeur)
+bool cleEtValeur(const QString& ligne, QString& cle, QString& valeur)
 {
-    if (valeur < 0) {
-        // System colours: the few that make sense for text on a white box.
-        switch (valeur & 0xFF) {
-        case 5: return QColor(Qt::white);      // window
-        case 13: return QColor(0, 120, 215);   // highlight
-        case 17: return QColor(Qt::gray);      // grey text
-        default: return QColor(Qt::black);     // window text and the others
-        }
-    }
-    return QColor(static_cast<int>(valeur & 0xFF), static_cast<int>((valeur >> 8) & 0xFF),
-                  static_cast<int>((valeur >> 16) & 0xFF));
+    const qsizetype egal = ligne.indexOf(QLatin1Char('='));
+    if (egal < 0)
+        return false;
+    cle = majusculesAZ(rogner(ligne.left(egal)));
+    valeur = rogner(ligne.mid(egal + 1));
+    return true;
 }
 
 LectureParametres LireParametres(const QString& fichierIni, const ValeursParametres& avant,
@@ -134,11 +128,9 @@ LectureParametres LireParametres(const QString& fichierIni, const ValeursParamet
     lecture.fichierTrouve = true;
     const QStringList lignes = lireLignes(fichierIni);
     for (const QString& ligne : lignes) {
-        const qsizetype egal = ligne.indexOf(QLatin1Char('='));
-        if (egal < 0)
+        QString cle, valeur;
+        if (!cleEtValeur(ligne, cle, valeur))
             continue;
-        const QString cle = majusculesAZ(rogner(ligne.left(egal)));
-        const QString valeur = rogner(ligne.mid(egal + 1));
         int nombre = 0;
         qint64 grand = 0;
 

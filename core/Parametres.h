@@ -32,6 +32,6 @@ int StylePoliceDepuisNom(const QString& nom);
 // lies strictly between "0" and "9" and is a whole number.
 bool nombreParametre(const QString& valeur, int& nombre);
 
-// A Windows colour value (red in the lowest byte; negative values are system colours).
-class QColor;
-QColor couleurWindows(qint64 valeur);
+// A line's key (the text before its first "=", trimmed, A-Z upper-cased) and value (the text
+// after it, trimmed); false for a line without "=", which sets nothing.
+bool cleEtValeur(const QString& ligne, QString& cle, QString& valeur);

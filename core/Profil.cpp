@@ -26,6 +26,7 @@ const Profil& profilOmbrivelle()
         r.minimumChoixItems = 1;
         r.choixItems = {1, 3, 5, 7, 10, 15, 20};
         r.codesNomFichier = codesNomFichierCommuns();
+        r.blocsParametrage = blocsParametrageOmbrivelle();
         return r;
     }();
     return p;

@@ -6,6 +6,8 @@
 #include <QPair>
 #include <QString>
 
+#include "ReecritureParametres.h"
+
 struct Profil {
     QString nomProgramme;          // "Ombrivelle"
     QString titre;                 // application title, set at the first activation
@@ -26,6 +28,10 @@ struct Profil {
     // they keep the program's name (the dictation program's design caption).
     bool legendeTitreApplication = true;
     QList<int> choixItems;                // counts of rChoix1, 2, 3, 5, 6, 7, 8
+    // The settings dialog: the blocks it shows and writes, and whether Escape and the window's
+    // close box leave it as its cancel button does (when false, it has neither).
+    QList<BlocParametrage> blocsParametrage;
+    bool parametrageFermable = true;
     QList<QPair<QString, QString>> codesNomFichier; // file-name codes and their characters
 };
 

@@ -281,7 +281,7 @@ void TForm1::appliquerPolice(QTextEdit* boite, bool noir)
     f.setFontItalic(FontDialog1.style & 2);
     f.setFontUnderline(FontDialog1.style & 4);
     f.setFontStrikeOut(FontDialog1.style & 8);
-    f.setForeground(noir ? QColor(Qt::black) : couleurWindows(FontDialog1.couleur));
+    f.setForeground(noir ? QColor(Qt::black) : couleurDepuisWindows(FontDialog1.couleur));
     QTextCursor c(boite->document());
     c.select(QTextCursor::Document);
     c.setCharFormat(f);
@@ -400,6 +400,32 @@ void TForm1::afficherEleve(const QString& eleve)
 void TForm1::viderSaisie()
 {
     eSaisie->clear();
+}
+
+Police TForm1::policeProposee()
+{
+    // The instructions box's attributes at its selection, its own font where they say nothing.
+    const QTextCharFormat f = eModele->textCursor().charFormat();
+    const QFont font = f.font().resolve(eModele->document()->defaultFont());
+    Police p;
+    p.nom = font.family();
+    if (font.pointSizeF() > 0)
+        p.taillePoints = qRound(font.pointSizeF());
+    else if (font.pixelSize() > 0)
+        p.taillePoints = qRound(font.pixelSize() * 72.0 / 96.0);
+    p.style = (font.weight() >= QFont::DemiBold ? PoliceGras : 0) | (font.italic() ? PoliceItalique : 0)
+              | (font.underline() ? PoliceSouligne : 0) | (font.strikeOut() ? PoliceBarre : 0);
+    // A box that sets no colour writes in the window-text colour.
+    if (f.hasProperty(QTextFormat::ForegroundBrush))
+        p.couleur = valeurCouleurWindows(f.foreground().color());
+    return p;
+}
+
+void TForm1::changerPoliceReponse(const Police& police)
+{
+    FontDialog1 = police;
+    appliquerPolice(eSaisie, false);
+    appliquerPolice(eMotATraduire, false);
 }
 
 // ---- The run ----------------------------------------------------------------------------------

@@ -90,6 +90,8 @@ public:
     void arreterHorloge() override;
     void afficherEleve(const QString& eleve) override;
     void viderSaisie() override;
+    Police policeProposee() override;
+    void changerPoliceReponse(const Police& police) override;
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;

@@ -122,9 +122,9 @@ TEST(Parametres, Police)
     EXPECT_EQ(police.taillePoints, 14);
     EXPECT_EQ(police.style, 1 | 2 | 8);
     EXPECT_EQ(police.couleur, 255);
-    EXPECT_EQ(couleurWindows(255), QColor(255, 0, 0));
-    EXPECT_EQ(couleurWindows(0x00FF8000), QColor(0, 0x80, 0xFF));
-    EXPECT_EQ(couleurWindows(-16777208), QColor(Qt::black));
+    EXPECT_EQ(couleurDepuisWindows(255), QColor(255, 0, 0));
+    EXPECT_EQ(couleurDepuisWindows(0x00FF8000), QColor(0, 0x80, 0xFF));
+    EXPECT_EQ(couleurDepuisWindows(-16777208), QColor(Qt::black));
 
     // Empty values, words outside the table, and values that are not whole numbers.
     ASSERT_TRUE(lire(s, {"POLICE=", "TAILLE POLICE=0", "STYLE POLICE=Normal", "COULEUR POLICE=rouge"}, police));
