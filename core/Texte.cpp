@@ -150,7 +150,9 @@ bool ecrireLignesSansErreur(const QString& chemin, const QStringList& lignes)
     // Written beside and renamed over, so that a failed write never leaves half a file.
     QSaveFile f(resoudreChemin(chemin));
     f.setDirectWriteFallback(true);
-    if (!f.open(QIODevice::WriteOnly))
+    // Unbuffered: a write refused at the final flush would otherwise go unnoticed and the
+    // truncated file be renamed over the old one.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (f.write(octets) != octets.size()) {
         f.cancelWriting();
