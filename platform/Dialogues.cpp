@@ -18,7 +18,9 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -255,11 +257,15 @@ public:
         arbre_->setMinimumSize(360, 300);
         disposition->addWidget(arbre_);
         montrerDepart();
-        // The folders come in as the model reads them: show the starting one once its
-        // parent is listed.
-        connect(modele_, &QFileSystemModel::directoryLoaded, this, [this](const QString& d) {
-            if (QDir::cleanPath(d) == QFileInfo(QDir::cleanPath(depart_)).path())
-                montrerDepart();
+        // The folders come in, and are sorted, as the model reads them: the starting one is
+        // shown again each time, until the user moves in the tree.
+        for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+            connect(modele_, signal, this, [this] { suivreDepart(); });
+        connect(modele_, &QAbstractItemModel::layoutChanged, this, [this] { suivreDepart(); });
+        connect(arbre_->verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] { suivre_ = false; });
+        connect(arbre_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& i) {
+            if (i.isValid() && i != modele_->index(resoudreChemin(depart_)))
+                suivre_ = false;
         });
         connect(arbre_, &QTreeView::clicked, this, [this](const QModelIndex& j) {
             chemin_->setText(sansBarreFinale(modele_->filePath(j)));
@@ -308,7 +314,27 @@ public:
 
     QString choisi() const { return choisi_; }
 
+protected:
+    // A tree not yet on screen does not scroll.
+    void showEvent(QShowEvent* e) override
+    {
+        QDialog::showEvent(e);
+        suivreDepart();
+    }
+
 private:
+    void suivreDepart()
+    {
+        if (!suivre_ || attente_)
+            return;
+        attente_ = true;
+        QTimer::singleShot(0, this, [this] {
+            attente_ = false;
+            if (suivre_)
+                montrerDepart();
+        });
+    }
+
     void montrerDepart()
     {
         const QModelIndex i = modele_->index(resoudreChemin(depart_));
@@ -326,6 +352,8 @@ private:
     QFileSystemModel* modele_;
     QTreeView* arbre_;
     QString choisi_;
+    bool suivre_ = true;   // the starting folder is kept in view
+    bool attente_ = false; // a showing of it is already on its way
 };
 
 // ---- File

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFont>
 #include <QFontDialog>
 #include <QLibraryInfo>
@@ -19,6 +20,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
+#include <QTreeView>
 
 #include "Dialogues.h"
 #include "Police.h"
@@ -207,6 +209,35 @@ TEST(Dialogues, DossierTapeCreeApresConfirmation)
         r = choisirDossier(nullptr, racine);
     }
     EXPECT_EQ(r, std::nullopt);
+}
+
+TEST(Dialogues, DossierDeDepartEnVue)
+{
+    QTemporaryDir t;
+    const QString racine = QDir(t.path()).canonicalPath();
+    for (int i = 0; i < 80; ++i)
+        QDir(racine).mkpath(QStringLiteral("dossier %1").arg(i, 2, 10, QLatin1Char('0')));
+    const QString depart = racine + "/zz/classe/banque";
+    for (const char* theme : {"Conjugaison", "Grammaire", "Orthographe"})
+        QDir(depart).mkpath(QString::fromLatin1(theme));
+    bool enVue = false;
+    std::optional<QString> r;
+    {
+        Gestes g({[&](QWidget* d) {
+            auto* arbre = d->findChild<QTreeView*>();
+            ASSERT_TRUE(arbre);
+            auto* modele = qobject_cast<QFileSystemModel*>(arbre->model());
+            ASSERT_TRUE(modele);
+            // The tree fills in as the folders are read: once they are, the starting one is in view.
+            QTest::qWait(1000);
+            enVue = modele->filePath(arbre->currentIndex()) == depart
+                    && arbre->viewport()->rect().contains(arbre->visualRect(arbre->currentIndex()));
+            cliquerSur(d, "Annuler");
+        }});
+        r = choisirDossier(nullptr, depart);
+    }
+    EXPECT_EQ(r, std::nullopt);
+    EXPECT_TRUE(enVue);
 }
 
 TEST(Dialogues, FichierRemplacementConfirmeEtNomSansEgardALaCasse)
