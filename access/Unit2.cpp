@@ -105,6 +105,23 @@ TForm2::TForm2(QWidget* parent) : Fiche(parent)
     setAutoFillBackground(true);
     creerControles();
     FormCreate();
+    definirChoixAccueil(this);
+}
+
+TForm2::~TForm2()
+{
+    if (&choixAccueil() == this)
+        definirChoixAccueil(nullptr);
+}
+
+QString TForm2::texteGroupe() const
+{
+    return cChoixGroupe->currentText();
+}
+
+QString TForm2::texteEleve() const
+{
+    return cChoixUtilisateur->currentText();
 }
 
 void TForm2::creerControles()

@@ -6,6 +6,7 @@
 #include "MotDePasse.h"
 #include "MsgOuiNonPerso.h"
 #include "NouvelEleve.h"
+#include "Parametrage.h"
 #include "Quitter.h"
 #include "Unit1.h"
 #include "Unit2.h"
@@ -24,6 +25,7 @@ FichesOmbrivelle::FichesOmbrivelle(const QStringList& arguments)
     fiches_.emplace_back(new TfNouvelEleve);
     fiches_.emplace_back(new TfMotDePasse);
     fiches_.emplace_back(new TfMessagePerso);
+    fiches_.emplace_back(new TfParametrage);
     fiches_.emplace_back(new TformAide);
 }
 
