@@ -551,6 +551,9 @@ void TForm2::bSuperviseurClick()
     const QString eleve = cChoixUtilisateur->currentText();
     etat.ModeEnseignant = 1;
     plateforme().montrerModal(*fBilans);
+    // The program ended from the teacher module (its settings file has gone).
+    if (plateforme().finDemandee())
+        return;
 
     // The teacher may have changed the settings, the groups and the pupils.
     fenetreExercice().ChargerParametres();

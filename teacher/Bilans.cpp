@@ -239,6 +239,11 @@ void TfBilans::FormActivate()
     for (VisionneuseTexte* b : {BilanExo, BilanDetail, ItemReussis})
         b->setToolTip(bulleBoites);
 
+    // Without the lists, the title stands in the middle of the window.
+    const int largeurTitre = enseignant ? 400 : 621;
+    lTitre->setGeometry(8, 6, largeurTitre, 38);
+    lMessage->setGeometry(8, 46, largeurTitre, 34);
+
     if (!enseignant) {
         ChargerOnglets(etat.EleveCourant);
         lMessage->clear();
