@@ -317,6 +317,11 @@ void VisionneuseTexte::mouseMoveEvent(QMouseEvent* e)
     viewport()->update();
 }
 
+void VisionneuseTexte::mouseReleaseEvent(QMouseEvent* e)
+{
+    e->accept();
+}
+
 void VisionneuseTexte::mouseDoubleClickEvent(QMouseEvent* e)
 {
     if (e->button() != Qt::LeftButton)
