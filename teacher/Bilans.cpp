@@ -245,12 +245,14 @@ void TfBilans::FormActivate()
     lMessage->setGeometry(8, 46, largeurTitre, 34);
 
     if (!enseignant) {
-        ChargerOnglets(etat.EleveCourant);
+        // The teacher's commands go before anything can fail: a file that cannot be read must
+        // not leave them to the pupil.
         lMessage->clear();
         for (QWidget* w : commandesEnseignant)
             w->hide();
         lTitre->setText(QStringLiteral("MON BILAN"));
         Tcadre->hide();
+        ChargerOnglets(etat.EleveCourant);
         return;
     }
 
