@@ -17,16 +17,6 @@ bool extensionTxt(const QString& nom)
     return majusculesAZ(nom).endsWith(QLatin1String(".TXT"));
 }
 
-// Every occurrence of a suffix removed, A-Z folded.
-QString sansSuffixe(const QString& nom, const QString& suffixe)
-{
-    QString r = nom;
-    const QString cible = majusculesAZ(suffixe);
-    for (qsizetype i = majusculesAZ(r).indexOf(cible); i >= 0; i = majusculesAZ(r).indexOf(cible))
-        r.remove(i, suffixe.size());
-    return r;
-}
-
 QString cheminReel(const QString& chemin)
 {
     const QString reel = resoudreChemin(chemin);
@@ -35,21 +25,6 @@ QString cheminReel(const QString& chemin)
 }
 
 } // namespace
-
-QStringList listerGroupes(const QString& repertoireBilans)
-{
-    return listerEntrees(repertoireBilans, QStringLiteral("*."));
-}
-
-QStringList listerEleves(const QString& repertoireGroupe)
-{
-    QStringList r;
-    const QStringList fichiers =
-        listerEntrees(repertoireGroupe, QStringLiteral("*") + suffixeMotDePasse(), GenreEntree::Fichiers);
-    for (const QString& f : fichiers)
-        r.append(sansSuffixe(f, suffixeMotDePasse()));
-    return r;
-}
 
 bool prenomAutorise(const QString& prenom)
 {

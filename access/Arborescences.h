@@ -6,14 +6,10 @@
 #include <QString>
 #include <QStringList>
 
+#include "ArborescenceBilans.h"
 #include "FichierMotDePasse.h"
 
 // ---- The results folder -------------------------------------------------------------------
-
-// Groups: the entries of the results folder named without any dot (files too), A-Z sorted.
-QStringList listerGroupes(const QString& repertoireBilans);
-// Pupils of a group folder: its "*_Pwd.txt" files, named without every "_Pwd.txt".
-QStringList listerEleves(const QString& repertoireGroupe);
 
 // A first name that can become file names in the group folder: no \ / : * ? " < > |, no
 // control character, not only dots and blanks.

@@ -106,6 +106,23 @@ TForm2::TForm2(QWidget* parent) : Fiche(parent)
     setAutoFillBackground(true);
     creerControles();
     FormCreate();
+    definirChoixAccueil(this);
+}
+
+TForm2::~TForm2()
+{
+    if (&choixAccueil() == this)
+        definirChoixAccueil(nullptr);
+}
+
+QString TForm2::texteGroupe() const
+{
+    return cChoixGroupe->currentText();
+}
+
+QString TForm2::texteEleve() const
+{
+    return cChoixUtilisateur->currentText();
 }
 
 void TForm2::creerControles()
@@ -535,6 +552,9 @@ void TForm2::bSuperviseurClick()
     const QString eleve = cChoixUtilisateur->currentText();
     etat.ModeEnseignant = 1;
     plateforme().montrerModal(*fBilans);
+    // The program ended from the teacher module (its settings file has gone).
+    if (plateforme().finDemandee())
+        return;
 
     // The teacher may have changed the settings, the groups and the pupils.
     fenetreExercice().ChargerParametres();

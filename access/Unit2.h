@@ -5,6 +5,7 @@
 #include <QList>
 
 #include "Arborescences.h"
+#include "ChoixAccueil.h"
 #include "Fiche.h"
 
 class QComboBox;
@@ -12,10 +13,11 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 
-class TForm2 : public Fiche {
+class TForm2 : public Fiche, public ChoixGroupeEleve {
     Q_OBJECT
 public:
     explicit TForm2(QWidget* parent = nullptr);
+    ~TForm2() override;
 
     QLabel* FondEcran;
     QLabel* lQuiEsTu;
@@ -58,6 +60,10 @@ public:
     void ListerDossiers();
     void OuvrirDossier();
     void PurgerExercicesPersos();
+
+    // The texts of the two lists, which the results window starts from.
+    QString texteGroupe() const override;
+    QString texteEleve() const override;
 
     // What the rows of eRepertoires stand for.
     const QList<EntreeBanque>& entrees() const { return entrees_; }

@@ -27,6 +27,15 @@ const Profil& profilOmbrivelle()
         r.choixItems = {1, 3, 5, 7, 10, 15, 20};
         r.codesNomFichier = codesNomFichierCommuns();
         r.blocsParametrage = blocsParametrageOmbrivelle();
+        r.ongletsBilan = {QStringLiteral("Résultats"), QStringLiteral("Détail"), QStringLiteral("Items réussis"),
+                          QStringLiteral("Mot de passe")};
+        r.boutonsBilan = {QStringLiteral("bSupprimer"), QStringLiteral("bGererGroupes"), QStringLiteral("bConfigurer"),
+                          QStringLiteral("bImprime"),   QStringLiteral("bModifier"),     QStringLiteral("bRafraichir"),
+                          QStringLiteral("bTextes"),    QStringLiteral("bBanque"),       QStringLiteral("bAide"),
+                          QStringLiteral("bApropos"),   QStringLiteral("bQuitterBilan")};
+        r.aideBilan = QStringLiteral("_Aide/ombrivelle/index.htm");
+        r.bulleConfigurer = QStringLiteral("Modifier le fichier de configuration Ombrivelle.ini");
+        r.adresseBanque = QStringLiteral("https://www.talvorenne.fr/ombrivelle/banque-exercices/");
         return r;
     }();
     return p;

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 #include "ReecritureParametres.h"
 
@@ -33,6 +34,15 @@ struct Profil {
     QList<BlocParametrage> blocsParametrage;
     bool parametrageFermable = true;
     QList<QPair<QString, QString>> codesNomFichier; // file-name codes and their characters
+
+    // The results window
+    QStringList ongletsBilan;      // captions of its four tabs
+    QString bulleBoitesBilan;      // hint of the three results boxes in the teacher face; none when empty
+    QString bulleMotDePasseBilan;  // hint of the password box, in both faces; none when empty
+    QStringList boutonsBilan;      // the buttons of its bottom row, left to right, by name
+    QString aideBilan;             // the help page, under the program folder
+    QString bulleConfigurer;       // hint of the settings button
+    QString adresseBanque;         // the maker's exercise-bank page for this program
 };
 
 const Profil& profilOmbrivelle();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QStringDecoder>
 
 #include "CodesNomFichier.h"
 #include "ErreurES.h"
@@ -41,6 +42,36 @@ TEST(Texte, FichiersEcritsEtLus)
     // Names are found whatever their case.
     EXPECT_EQ(lireLignes(s.chemin("A.TXT")).size(), 3);
     EXPECT_THROW(lireLignes(s.chemin("absent.txt")), ErreurES);
+}
+
+// A file is UTF-8 exactly when Qt's decoder takes it without error; every other one is
+// Windows-1252, whatever fault its bytes have and wherever it stands.
+TEST(Texte, Utf8CommeLeDecodeurDeQt)
+{
+    const QList<QByteArray> cas = {
+        "\xC3\xA9t\xC3\xA9",         // été
+        "\xF0\x9F\x98\x80 fin",      // four bytes
+        "\xEF\xBF\xBF",               // a non-character
+        "\xF4\x8F\xBF\xBF",          // U+10FFFF
+        "\xE9t\xE9",                   // Windows-1252
+        "ab\xC3",                       // cut at the end
+        "\xC3\xA9\xE2\x82",          // cut in three bytes
+        "\xC0\xAF",                    // overlong
+        "\xE0\x80\xAF",               // overlong
+        "\xF0\x80\x80\xAF",          // overlong
+        "\xED\xA0\x80",               // a surrogate
+        "\xF4\x90\x80\x80",          // beyond U+10FFFF
+        "\xF8\x88\x80\x80\x80",     // five bytes
+        "\xC3\xA9\x80",               // a lone continuation
+        "\xE2\x28\xA1",               // a bad continuation
+        QByteArray("\xC3\xA9") + QByteArray(1, '\0') + "x", // a NUL inside
+    };
+    for (const QByteArray& octets : cas) {
+        SCOPED_TRACE(octets.toHex().toStdString());
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString qt = utf8.decode(octets);
+        EXPECT_EQ(decoderFichier(octets), utf8.hasError() ? depuisWindows1252(octets) : qt);
+    }
 }
 
 TEST(Texte, AjoutsEtFichiersVides)

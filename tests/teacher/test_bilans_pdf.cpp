@@ -1,0 +1,75 @@
+// A tab of the results window really printed, through QPrinter into PDF files, read back with
+// poppler's tools.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include "Bilans.h"
+#include "Etat.h"
+#include "PlateformeQt.h"
+#include "Profil.h"
+#include "VisionneuseTexte.h"
+
+namespace {
+
+QString sortie(const QString& programme, const QStringList& arguments)
+{
+    QProcess p;
+    p.start(programme, arguments);
+    if (!p.waitForFinished(30000))
+        return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The left edge of the first word of the PDF that is this word.
+double gaucheDuMot(const QString& fichier, const QString& mot)
+{
+    const QString html = sortie(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), fichier, QStringLiteral("-")});
+    const auto m = QRegularExpression(QStringLiteral("xMin=\"([0-9.]+)\"[^>]*>") + mot + QStringLiteral("<")).match(html);
+    return m.hasMatch() ? m.captured(1).toDouble() : -1;
+}
+
+} // namespace
+
+TEST(BilansPdf, LOngletDetailImprimeEnDeuxCopies)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext (paquet poppler-utils) est absent : l'impression ne peut être relue";
+    QTemporaryDir dossier;
+    PlateformeQt p;
+    installerPlateforme(&p);
+    reinitialiserEtat();
+    definirProfil(profilOmbrivelle());
+    {
+        TfBilans f;
+        etat.ModeEnseignant = 1;
+        f.cChoixEleve->addItem(QStringLiteral("Léa"));
+        f.BilanDetail->definirTexte(QStringLiteral(
+            "07/12/2026 à 14:05:32 - 2 items - Exercice [Pluriels]\r\nItem réussi un cheval, des ... en 4 s.\r\n"));
+        f.PageControl1->setCurrentWidget(f.TabSheet2);
+        const QString pdf = dossier.path() + QStringLiteral("/detail.pdf");
+        p.imprimerDansPdf(pdf, 2);
+        f.bImprimeClick();
+        EXPECT_EQ(p.travauxImprimes(), 2);
+        for (const QString& fichier : {pdf, dossier.path() + QStringLiteral("/detail-2.pdf")}) {
+            SCOPED_TRACE(fichier.toStdString());
+            ASSERT_TRUE(QFileInfo::exists(fichier));
+            const QString texte = sortie(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), fichier, QStringLiteral("-")});
+            const QStringList lignes = texte.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            ASSERT_GE(lignes.size(), 3) << texte.toStdString();
+            EXPECT_EQ(lignes[0].trimmed(), QStringLiteral("Bilan détaillé de : Léa"));
+            EXPECT_EQ(lignes[1].trimmed(), QStringLiteral("07/12/2026 à 14:05:32 - 2 items - Exercice [Pluriels]"));
+            EXPECT_EQ(lignes[2].trimmed(), QStringLiteral("Item réussi un cheval, des ... en 4 s."));
+            // Indented by the TAB: well inside the printable area's 5 mm margin (14 points).
+            EXPECT_GT(gaucheDuMot(fichier, QStringLiteral("Bilan")), 30);
+        }
+    }
+    installerPlateforme(nullptr);
+}
