@@ -36,9 +36,11 @@ bool drapeau(const QString& valeur)
     return majusculesAZ(valeur) != QLatin1String("NON");
 }
 
+// A signed whole number read by value, whatever its leading zeros; more than 18 digits after
+// them is no number here.
 bool entier(const QString& texte, qint64& valeur)
 {
-    if (texte.isEmpty() || texte.size() > 18)
+    if (texte.isEmpty())
         return false;
     qsizetype i = 0;
     bool negatif = false;
@@ -49,9 +51,14 @@ bool entier(const QString& texte, qint64& valeur)
     if (i == texte.size())
         return false;
     qint64 v = 0;
+    int chiffres = 0;
     for (; i < texte.size(); ++i) {
         const QChar c = texte[i];
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+        if (v == 0 && c == QLatin1Char('0'))
+            continue;
+        if (++chiffres > 18)
             return false;
         v = v * 10 + (c.unicode() - '0');
     }
@@ -120,9 +127,7 @@ QColor couleurWindows(qint64 valeur)
 
 bool LireParametres(PoliceReponse& police)
 {
-    const Profil& p = profil();
-    const QString programme = plateforme().dossierProgramme();
-    etat.RepertoireExercices = programme;
+    etat.RepertoireExercices = plateforme().dossierProgramme();
     etat.Bruitage = 1;
     etat.TempsLecture = 3;
 
@@ -130,7 +135,14 @@ bool LireParametres(PoliceReponse& police)
         message(QStringLiteral("Fichier INI non trouvé."));
         return false;
     }
-    const QStringList lignes = lireLignes(etat.FichierIni);
+    appliquerParametres(lireLignes(etat.FichierIni), police);
+    return true;
+}
+
+void appliquerParametres(const QStringList& lignes, PoliceReponse& police)
+{
+    const Profil& p = profil();
+    const QString programme = plateforme().dossierProgramme();
     for (const QString& ligne : lignes) {
         const qsizetype egal = ligne.indexOf(QLatin1Char('='));
         if (egal < 0)
@@ -198,5 +210,4 @@ bool LireParametres(PoliceReponse& police)
                 police.couleur = grand;
         }
     }
-    return true;
 }

@@ -3,12 +3,15 @@
 // and A-Z upper-cased, the value trimmed. The reader knows no sections.
 
 #include <QString>
+#include <QStringList>
 
 #include "Etat.h"
 
 // Reads FichierIni into the shared settings and the answer font. False when the file is
 // missing: "Fichier INI non trouvé." has then been shown and the program must end.
 bool LireParametres(PoliceReponse& police);
+// The lines of a settings file applied in order, as the reader does after its defaults.
+void appliquerParametres(const QStringList& lignes, PoliceReponse& police);
 
 // Font style words of the settings file.
 QString NomStylePolice(int style);

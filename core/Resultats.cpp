@@ -1,9 +1,8 @@
 #include "Resultats.h"
 
-#include <QFile>
-
 #include "Chemins.h"
 #include "Etat.h"
+#include "Fichiers.h"
 #include "Plateforme.h"
 #include "Profil.h"
 #include "Texte.h"
@@ -39,71 +38,10 @@ void ChargerReussites()
         table.fichierSource = chemin;
         return;
     }
-    // Read in place, line by line, without a list of lines: the table may hold many rows.
     const QString texte = lireTexte(chemin); // a read error leaves the table empty, unowned
-    int dejaReussis = 0;
-    table.reserver(texte.count(QLatin1Char('\n')) + 1);
-    const QChar* d = texte.constData();
-    const qsizetype n = texte.size();
-    qsizetype debutLigne = 0;
-    while (debutLigne < n) {
-        qsizetype finLigne = texte.indexOf(QLatin1Char('\n'), debutLigne);
-        qsizetype suite = finLigne + 1;
-        if (finLigne < 0)
-            finLigne = suite = n;
-        else if (finLigne > debutLigne && d[finLigne - 1] == QLatin1Char('\r'))
-            --finLigne;
-        const QStringView ligne(d + debutLigne, finLigne - debutLigne);
-        debutLigne = suite;
-        const qsizetype barre = ligne.indexOf(QLatin1Char('|'));
-        if (barre < 0) {
-            table.ajouter(QString(), ligne.toString());
-            continue;
-        }
-        qsizetype debut = 0, fin = barre;
-        while (debut < fin && ligne[debut].unicode() <= 32)
-            ++debut;
-        while (fin > debut && ligne[fin - 1].unicode() <= 32)
-            --fin;
-        QString cle = ligne.mid(debut, fin - debut).toString();
-        for (QChar& c : cle)
-            if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-                c = QChar(c.unicode() + 32);
-        const QString comptes = ligne.mid(barre + 1).toString();
-        if (premierCompte(comptes) > 0)
-            ++dejaReussis;
-        table.ajouter(cle, comptes);
-    }
-    etat.NbItemsDejaReussis = dejaReussis;
+    etat.NbItemsDejaReussis = lireReussites(texte, table);
     table.fichierSource = chemin;
 }
-
-namespace {
-
-// Counted on the bytes: whatever the encoding, a line is empty when nothing stands before its end.
-int lignesNonVides(const QString& chemin)
-{
-    QFile f(resoudreChemin(chemin));
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray octets = f.readAll();
-    int n = 0;
-    qsizetype debut = 0;
-    while (debut < octets.size()) {
-        qsizetype fin = octets.indexOf('\n', debut);
-        if (fin < 0)
-            fin = octets.size();
-        qsizetype longueur = fin - debut;
-        if (longueur > 0 && octets[fin - 1] == '\r' && fin < octets.size())
-            --longueur;
-        if (longueur > 0)
-            ++n;
-        debut = fin + 1;
-    }
-    return n;
-}
-
-} // namespace
 
 void EnregistrerReussites()
 {
@@ -113,10 +51,7 @@ void EnregistrerReussites()
     if (chemin.isEmpty() || !existeFichier(chemin))
         return;
     const QString reel = resoudreChemin(chemin);
-    QStringList lignes;
-    lignes.reserve(table.taille());
-    for (const LigneReussite& l : table.lignes())
-        lignes.append(l.cle + QLatin1Char('|') + l.comptes);
+    const QStringList lignes = lignesReussites(table);
 
     if (!profil().sauvegardeReussites) {
         ecrireLignesSansErreur(reel, lignes);
@@ -125,19 +60,19 @@ void EnregistrerReussites()
     QString sauvegarde = reel;
     sauvegarde.chop(4); // ".txt"
     sauvegarde = resoudreChemin(sauvegarde + QStringLiteral(".old"));
-    if (QFile::exists(sauvegarde))
-        QFile::remove(sauvegarde);
-    const bool copie = QFile::copy(reel, sauvegarde);
-    const bool ecrit = ecrireLignesSansErreur(reel, lignes);
-    if (!ecrit || lignesNonVides(reel) < lignesNonVides(sauvegarde)) {
+    // The file is replaced only once its backup is known good; the recovery writes the backup
+    // back through the same checked write, so the file is never deleted first.
+    QByteArray ancien, copie;
+    const bool sauvegardee = lireFichierRegulier(reel, ancien) && ecrireFichierEntier(sauvegarde, ancien)
+                             && lireFichierRegulier(sauvegarde, copie) && copie == ancien;
+    const bool ecrit = sauvegardee && ecrireLignesSansErreur(reel, lignes);
+    if (!ecrit || compterLignesNonVides(reel) < compterLignesNonVides(sauvegarde)) {
         plateforme().boite(QStringLiteral("Erreur"),
                            QStringLiteral("Attention, le programme ne peut enregistrer tes résultats "
                                           "et va récupérer la sauvegarde"),
                            TypeBoite::Simple, BoutonsBoite::Ok);
-        if (copie) {
-            QFile::remove(reel);
-            QFile::copy(sauvegarde, reel);
-        }
+        if (ecrit)
+            ecrireFichierEntier(reel, ancien);
     }
 }
 

@@ -22,17 +22,21 @@ int TableDesReussites::chercher(const QString& cle) const
 
 namespace {
 
-bool entierNaturel(const QString& s, int& valeur)
+// Above any count a pupil can reach; one more success still fits an int.
+constexpr int plafondCompte = 999999999;
+
+// Read by value, whatever the leading zeros ("0000000003" is 3); past the ceiling, the ceiling.
+bool entierNaturel(QStringView s, int& valeur)
 {
-    if (s.isEmpty() || s.size() > 9)
+    if (s.isEmpty())
         return false;
-    int v = 0;
+    qint64 v = 0;
     for (QChar c : s) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return false;
-        v = v * 10 + (c.unicode() - '0');
+        v = qMin<qint64>(v * 10 + (c.unicode() - '0'), plafondCompte);
     }
-    valeur = v;
+    valeur = static_cast<int>(v);
     return true;
 }
 
@@ -42,7 +46,7 @@ int serieEnCours(const QString& comptes)
 {
     const qsizetype tiret = comptes.lastIndexOf(QLatin1Char('-'));
     int v = 0;
-    if (!entierNaturel(comptes.mid(tiret + 1), v))
+    if (!entierNaturel(QStringView(comptes).mid(tiret + 1), v))
         return 0;
     return v;
 }
@@ -53,8 +57,7 @@ int premierCompte(const QString& comptes)
     for (QChar c : comptes) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             break;
-        if (v < 100000000)
-            v = v * 10 + (c.unicode() - '0');
+        v = qMin(v * 10 + (c.unicode() - '0'), plafondCompte);
     }
     return v;
 }
@@ -70,4 +73,52 @@ QString comptesApresEchec(const QString& comptes)
     if (comptes.endsWith(QLatin1String("-0")))
         return comptes;
     return comptes + QStringLiteral("-0");
+}
+
+int lireReussites(const QString& texte, TableDesReussites& table)
+{
+    int dejaReussis = 0;
+    table.reserver(texte.count(QLatin1Char('\n')) + 1);
+    // Read in place, line by line, without a list of lines: the table may hold many rows.
+    const QChar* d = texte.constData();
+    const qsizetype n = texte.size();
+    qsizetype debutLigne = 0;
+    while (debutLigne < n) {
+        qsizetype finLigne = texte.indexOf(QLatin1Char('\n'), debutLigne);
+        qsizetype suite = finLigne + 1;
+        if (finLigne < 0)
+            finLigne = suite = n;
+        else if (finLigne > debutLigne && d[finLigne - 1] == QLatin1Char('\r'))
+            --finLigne;
+        const QStringView ligne(d + debutLigne, finLigne - debutLigne);
+        debutLigne = suite;
+        const qsizetype barre = ligne.indexOf(QLatin1Char('|'));
+        if (barre < 0) {
+            table.ajouter(QString(), ligne.toString());
+            continue;
+        }
+        qsizetype debut = 0, fin = barre;
+        while (debut < fin && ligne[debut].unicode() <= 32)
+            ++debut;
+        while (fin > debut && ligne[fin - 1].unicode() <= 32)
+            --fin;
+        QString cle = ligne.mid(debut, fin - debut).toString();
+        for (QChar& c : cle)
+            if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+                c = QChar(c.unicode() + 32);
+        const QString comptes = ligne.mid(barre + 1).toString();
+        if (premierCompte(comptes) > 0)
+            ++dejaReussis;
+        table.ajouter(cle, comptes);
+    }
+    return dejaReussis;
+}
+
+QStringList lignesReussites(const TableDesReussites& table)
+{
+    QStringList lignes;
+    lignes.reserve(table.taille());
+    for (const LigneReussite& l : table.lignes())
+        lignes.append(l.cle + QLatin1Char('|') + l.comptes);
+    return lignes;
 }

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 struct LigneReussite {
     QString cle;
@@ -38,6 +39,14 @@ private:
     QHash<QString, int> index_; // key -> first row + 1
 };
 
+// Adds the rows of a successes file's text to the table (key before the first "|", trimmed and
+// A-Z lower-cased; a line without "|" gives an empty key and the whole line as counts).
+// Returns the number of rows whose counts begin with a number above 0.
+int lireReussites(const QString& texte, TableDesReussites& table);
+// The lines of the file that holds the table: key + "|" + counts, in table order.
+QStringList lignesReussites(const TableDesReussites& table);
+
+// Counts are read by value, whatever their leading zeros.
 // The current run of counts: the number after the last "-" (the whole text without "-");
 // a text that is not a whole number reads as 0.
 int serieEnCours(const QString& comptes);

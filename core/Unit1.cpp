@@ -381,7 +381,7 @@ void TForm1::ChargerExercice()
     etat.NbItemsDisponibles = 0;
     etat.TableItems.clear();
 
-    const ContenuExercice contenu = lireExercice(lireLignes(etat.ExerciceCourant));
+    const ContenuExercice contenu = lireExercice(lireLignesExercice(etat.ExerciceCourant));
     etat.EnteteExercice = contenu.entete;
     eModele->setPlainText(etat.EnteteExercice);
     lDossierCourant_->setText(NomExercice(etat.ExerciceCourant));
