@@ -96,8 +96,10 @@ bool contientC1(const QString& texte)
 
 QString decoderFichier(const QByteArray& octets)
 {
+    // Byte-order marks in front are dropped, repeated ones too: a text never begins with one,
+    // so whatever is written back reads back the same.
     QByteArrayView v(octets);
-    if (v.startsWith("\xEF\xBB\xBF"))
+    while (v.startsWith("\xEF\xBB\xBF"))
         v = v.sliced(3);
     if (!toutAscii(v)) {
         // A C1 control read from UTF-8 means the bytes were Windows-1252 after all ("\xC2\x94"
