@@ -53,13 +53,13 @@ int serieEnCours(const QString& comptes)
 
 int premierCompte(const QString& comptes)
 {
-    int v = 0;
+    qint64 v = 0;
     for (QChar c : comptes) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             break;
-        v = qMin(v * 10 + (c.unicode() - '0'), plafondCompte);
+        v = qMin<qint64>(v * 10 + (c.unicode() - '0'), plafondCompte);
     }
-    return v;
+    return static_cast<int>(v);
 }
 
 QString comptesApresReussite(const QString& comptes)
@@ -94,7 +94,11 @@ int lireReussites(const QString& texte, TableDesReussites& table)
         debutLigne = suite;
         const qsizetype barre = ligne.indexOf(QLatin1Char('|'));
         if (barre < 0) {
-            table.ajouter(QString(), ligne.toString());
+            // The whole line is the counts, and counts like any other.
+            const QString comptes = ligne.toString();
+            if (premierCompte(comptes) > 0)
+                ++dejaReussis;
+            table.ajouter(QString(), comptes);
             continue;
         }
         qsizetype debut = 0, fin = barre;

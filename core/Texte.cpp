@@ -76,6 +76,8 @@ bool representableEnWindows1252(const QString& texte)
 
 namespace {
 
+const QByteArray marqueOrdre = QByteArrayLiteral("\xEF\xBB\xBF");
+
 bool toutAscii(QByteArrayView octets)
 {
     for (char c : octets)
@@ -96,10 +98,8 @@ bool contientC1(const QString& texte)
 
 QString decoderFichier(const QByteArray& octets)
 {
-    // Byte-order marks in front are dropped, repeated ones too: a text never begins with one,
-    // so whatever is written back reads back the same.
     QByteArrayView v(octets);
-    while (v.startsWith("\xEF\xBB\xBF"))
+    if (v.startsWith(marqueOrdre))
         v = v.sliced(3);
     if (!toutAscii(v)) {
         // A C1 control read from UTF-8 means the bytes were Windows-1252 after all ("\xC2\x94"
@@ -117,13 +117,17 @@ QByteArray encoderFichier(const QString& texte)
     QByteArray octets = versWindows1252(texte);
     if (toutAscii(octets))
         return octets;
-    // Windows-1252 bytes that would be read back as UTF-8 ("Ã©" written C3 A9 reads "é"), or
-    // that begin with a byte-order mark: the text is kept in UTF-8 instead, which reads back
-    // unchanged since it holds no C1 control.
+    // Windows-1252 bytes may read back as another text: as UTF-8 ("Ã©" written C3 A9 reads
+    // "é"), or without their first three characters when those are a byte-order mark ("ï»¿").
+    // Then the first form that reads back the same: with a mark in front, in UTF-8, or both.
     const QString ecrit = depuisWindows1252(octets);
-    if (decoderFichier(octets) == ecrit || contientC1(ecrit))
+    if (decoderFichier(octets) == ecrit)
         return octets;
-    return ecrit.toUtf8();
+    const QByteArray utf8 = ecrit.toUtf8();
+    for (const QByteArray& forme : {marqueOrdre + octets, utf8, marqueOrdre + utf8})
+        if (decoderFichier(forme) == ecrit)
+            return forme;
+    return octets; // a text no file can hold; never read from one
 }
 
 QStringList decouperLignes(const QString& texte)

@@ -12,12 +12,13 @@ QString depuisWindows1252(QByteArrayView octets);
 QByteArray versWindows1252(const QString& texte);
 bool representableEnWindows1252(const QString& texte);
 
-// A leading byte-order mark is dropped. A file that is valid UTF-8, holds non-ASCII bytes and
-// whose text has no C1 control (U+0080 to U+009F) was saved by a Linux editor: it is read as
-// UTF-8; every other file as Windows-1252, byte for byte.
+// A leading byte-order mark (one) is dropped. A file that is then valid UTF-8, holds non-ASCII
+// bytes and whose text has no C1 control (U+0080 to U+009F) was saved by a Linux editor: it is
+// read as UTF-8; every other file as Windows-1252, byte for byte.
 QString decoderFichier(const QByteArray& octets);
 // The bytes of a file holding the text: Windows-1252, unless those bytes would read back as
-// another text; then UTF-8. A Windows-1252 file read and written unchanged keeps its bytes.
+// another text; then the first of: a byte-order mark in front, UTF-8, both, that reads back
+// the same. A Windows-1252 file read and written unchanged keeps its bytes (less a leading mark).
 QByteArray encoderFichier(const QString& texte);
 // Lines ended by CR LF or LF alone; an end of line at the end of the text opens no line.
 QStringList decouperLignes(const QString& texte);

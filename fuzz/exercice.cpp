@@ -37,7 +37,7 @@ CIBLE_FUZZ(exercice)
     ReglesComparaison regles;
     regles.motsPermutes = c.motsPermutes;
     regles.unMotSuffit = c.unMotSuffit;
-    const qsizetype n = qMin<qsizetype>(c.candidats.size(), 4);
+    const qsizetype n = qMin<qsizetype>(c.candidats.size(), 3);
     for (qsizetype i = 0; i < n; ++i) {
         const QString& ligne = c.candidats[i];
         const qsizetype barre = ligne.indexOf(QLatin1Char('|'));

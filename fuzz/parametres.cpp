@@ -3,6 +3,7 @@
 #include "Cible.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 
 #include "Etat.h"
 #include "Parametres.h"
@@ -13,14 +14,19 @@
 CIBLE_FUZZ(parametres)
 {
     preparerQt();
+    // Empty folders: the folder keys resolve their names by listing them.
+    static QTemporaryDir dossier;
     static PlateformeScriptee* p = [] {
         auto* q = new PlateformeScriptee;
-        q->programme = QDir::tempPath() + QLatin1Char('/');
+        q->programme = dossier.path() + QStringLiteral("/programme/");
+        QDir().mkpath(q->programme);
         installerPlateforme(q);
         return q;
     }();
-    static const QString depart = QDir::currentPath();
-    QDir::setCurrent(depart); // the folder keys change it
+    // The folder keys change the current folder: from an empty one, and back after, since
+    // the fuzzer reads its inputs by relative names.
+    static const QString origine = QDir::currentPath();
+    QDir::setCurrent(dossier.path());
     p->journal.clear();
     etat.NbReponsesNecessaires = 0;
     etat.TempsLecture = 3;
@@ -31,5 +37,5 @@ CIBLE_FUZZ(parametres)
     EXIGER(police.taillePoints > 0 && police.taillePoints < 1000);
     EXIGER(police.style >= 0 && police.style < 16);
     EXIGER(StylePoliceDepuisNom(NomStylePolice(police.style)) == police.style);
-    QDir::setCurrent(depart);
+    QDir::setCurrent(origine);
 }
