@@ -12,6 +12,8 @@ void preparerQt()
     if (fait)
         return;
     fait = true;
+    // Qt's warnings on odd file names (NUL bytes) would fill the fuzzer's output.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     if (!QCoreApplication::instance()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
