@@ -307,11 +307,12 @@ TEST(FichiersSurs, TextesRelusCommeIlsOntEteEcrits)
     EXPECT_EQ(compterLignesNonVides(s.chemin(sauvegarde)), 0);
 
     // A count with leading zeros is its value: the mastered item stays retired.
-    eleve(s, {"le chat|0000000003", "un chien|1-00000000002"});
+    // A line without "|" counts too (found by fuzzing: it did not, and a save changed the count).
+    eleve(s, {"le chat|0000000003", "un chien|1-00000000002", "0000000007-0"});
     etat.NbReponsesNecessaires = 3;
     EXPECT_FALSE(ItemATravailler(QStringLiteral("Le chat|le chat")));
     EXPECT_TRUE(ItemATravailler(QStringLiteral("un chien|dog")));
-    EXPECT_EQ(etat.NbItemsDejaReussis, 2);
+    EXPECT_EQ(etat.NbItemsDejaReussis, 3);
     CompterReussite(QStringLiteral("un chien"));
     EXPECT_EQ(etat.TableReussites.ligne(1).comptes, QStringLiteral("1-3"));
 }
