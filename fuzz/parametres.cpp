@@ -13,6 +13,10 @@
 
 CIBLE_FUZZ(parametres)
 {
+    // Folder values are names in an empty folder: a path out of it ("/proc", "../..") would
+    // have the run list the machine's folders, slower and slower.
+    if (octets.contains('/') || octets.contains('\\') || octets.contains(".."))
+        return;
     preparerQt();
     // Empty folders: the folder keys resolve their names by listing them.
     static QTemporaryDir dossier;
