@@ -2,13 +2,11 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
-#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -129,25 +127,6 @@ TEST(Fichiers, PanneAChaqueEtapeLaisseLAncienContenu)
     }
 }
 
-TEST(Fichiers, LimiteDeTailleDansUnEnfant)
-{
-    // Under a file-size limit the write fails as an error (the program is not killed) and the
-    // old content stays whole, the append too.
-    Dossier d;
-    const QByteArray ancien = grand('a', 3000);
-    d.ecrire("r.txt", ancien);
-    const int code = dansUnEnfant([&] {
-        rlimit l{8192, 8192};
-        setrlimit(RLIMIT_FSIZE, &l);
-        const bool ecrit = ecrireFichierEntier(d.chemin("r.txt"), grand('b', 20000));
-        const ResultatAjout ajout = ajouterAuFichier(d.chemin("r.txt"), grand('c', 20000));
-        return ecrit ? 1 : ajout != ResultatAjout::Echec ? 2 : 0;
-    });
-    EXPECT_EQ(code, 0);
-    EXPECT_EQ(d.lire("r.txt"), ancien);
-    EXPECT_EQ(d.entrees(), QStringList({"r.txt"}));
-}
-
 // A folder whose files can be written but where none can be created: immutable for root,
 // read-only for anyone else. False when the file system cannot do it.
 bool interdireCreation(const QString& dossier, bool interdire)
@@ -181,25 +160,6 @@ TEST(Fichiers, DossierOuRienNePeutEtreCree)
     EXPECT_FALSE(crees);
     EXPECT_EQ(d.lire("r.txt"), QByteArray("ancien"));
     EXPECT_EQ(d.entrees(), QStringList({"r.txt"}));
-}
-
-TEST(Fichiers, TueAuMilieuDUneSauvegarde)
-{
-    // Killed at random points of a save loop: the old content or the new, never a mix, never
-    // an empty file. Hidden temporary files of the killed writes may stay behind.
-    Dossier d;
-    const QByteArray a = grand('a', 200000), b = grand('b', 100000);
-    d.ecrire("r.txt", a);
-    int tues = 0;
-    for (int i = 0; i < 100; ++i) {
-        tues += tuerEnCours([&] {
-            for (int k = 0;; ++k)
-                ecrireFichierEntier(d.chemin("r.txt"), k % 2 ? a : b);
-        }, QRandomGenerator::global()->bounded(200, 6000));
-        const QByteArray lu = d.lire("r.txt");
-        ASSERT_TRUE(lu == a || lu == b) << "taille " << lu.size() << " après " << i << " coups";
-    }
-    EXPECT_EQ(tues, 100);
 }
 
 TEST(Fichiers, LiensSymboliques)
