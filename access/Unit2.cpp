@@ -18,6 +18,7 @@
 #include "FichierMotDePasse.h"
 #include "FichierReussites.h"
 #include "ItemsPersos.h"
+#include "Fichiers.h"
 #include "MotDePasse.h"
 #include "NouvelEleve.h"
 #include "Plateforme.h"
@@ -462,13 +463,51 @@ bool TForm2::ChoisirMotDePasse()
     return true;
 }
 
-void TForm2::CreerFichiersEleve(const QString& eleve, bool avecMotDePasse)
+namespace {
+
+QStringList fichiersEleve(const QString& eleve, bool avecMotDePasse)
 {
     QStringList fichiers;
     if (avecMotDePasse)
         fichiers.append(FichierMotDePasse(etat.RepertoireGroupe, eleve));
     for (const char* suffixe : {"Reussites.txt", "Detail.txt", "Exos.txt"})
         fichiers.append(nomFichierResultat(etat.RepertoireGroupe, eleve, QString::fromLatin1(suffixe)));
+    return fichiers;
+}
+
+// A new pupil's files, all or none; false, with the reason told, when they cannot all be made.
+bool inscrireEleve(const QString& nom)
+{
+    const QString refus = QStringLiteral("Impossible d'inscrire cet élève : ");
+    const QStringList fichiers = fichiersEleve(nom, true);
+    for (const QString& f : fichiers)
+        if (!nomFichierAdmis(etat.RepertoireGroupe, f.mid(etat.RepertoireGroupe.size()))) {
+            afficherBoite(refus + QStringLiteral("son nom est trop long. Choisis un nom plus court."));
+            return false;
+        }
+    // Each name as the file system already has it up to case: an existing pupil is never doubled.
+    QStringList reels;
+    for (const QString& f : fichiers)
+        reels.append(resoudreChemin(f));
+    QString echec;
+    if (creerFichiersVides(reels, echec))
+        return true;
+    const QString nomEchec = QStringLiteral("« ") + echec.mid(etat.RepertoireGroupe.size()) + QStringLiteral(" »");
+    if (!existeDossier(etat.RepertoireGroupe.isEmpty() ? QStringLiteral(".") : etat.RepertoireGroupe))
+        afficherBoite(refus + QStringLiteral("le dossier de son groupe est introuvable."));
+    else if (genreFichier(resoudreChemin(echec)) != GenreFichier::Absent)
+        afficherBoite(refus + nomEchec + QStringLiteral(" existe déjà et n'est pas un fichier."));
+    else
+        afficherBoite(refus + QStringLiteral("le fichier ") + nomEchec
+                      + QStringLiteral(" n'a pas pu être créé (dossier protégé en écriture ou plein)."));
+    return false;
+}
+
+} // namespace
+
+void TForm2::CreerFichiersEleve(const QString& eleve, bool avecMotDePasse)
+{
+    const QStringList fichiers = fichiersEleve(eleve, avecMotDePasse);
     for (const QString& f : fichiers)
         if (!existeFichier(f) && !CreerFichierVide(f))
             throw ErreurES(f);
@@ -526,9 +565,8 @@ void TForm2::bNouvelEleveClick()
     if (!fNouvelEleve->isVisible())
         plateforme().montrerModal(*fNouvelEleve);
     const QString nom = fNouvelEleve->eUtilisateur->text();
-    if (nom.isEmpty())
+    if (nom.isEmpty() || !inscrireEleve(nom))
         return;
-    CreerFichiersEleve(nom, true);
     ListerEleves();
     const int i = trouver(cChoixUtilisateur, nom);
     if (i >= 0) {

@@ -2,6 +2,8 @@
 
 #include "Texte.h"
 
+#include <algorithm>
+
 namespace {
 
 QString plier(const QString& texte, bool respectMajuscules)
@@ -19,6 +21,21 @@ QString apostrophesDroites(QString texte)
     texte.replace(QChar(0x2018), QLatin1Char('\''));
     texte.replace(QChar(0x2019), QLatin1Char('\''));
     return texte;
+}
+
+// Every word of one list equals some word of the other, multiplicity not counted: the two
+// lists hold the same set of words. Sorted, so that long answers stay fast.
+bool memesMots(QStringList a, QStringList t, bool maj)
+{
+    auto ensemble = [maj](QStringList& mots) {
+        for (QString& m : mots)
+            m = plier(rogner(m), maj);
+        std::sort(mots.begin(), mots.end());
+        mots.erase(std::unique(mots.begin(), mots.end()), mots.end());
+    };
+    ensemble(a);
+    ensemble(t);
+    return a == t;
 }
 
 // The alternatives of "a|b|c": every text between the "|", empty ones included.
@@ -91,19 +108,8 @@ bool ReponseCorrecte(const QString& alternative, const QString& tape, const Regl
         return true;
     if (regles.motsPermutes) {
         QStringList a = DecouperMots(alternative), t = DecouperMots(tape);
-        if (a.size() == t.size()) {
-            for (QString& m : a)
-                m = plier(rogner(m), maj);
-            for (QString& m : t)
-                m = plier(rogner(m), maj);
-            bool juste = true;
-            for (const QString& m : a)
-                juste = juste && t.contains(m);
-            for (const QString& m : t)
-                juste = juste && a.contains(m);
-            if (juste)
-                return true;
-        }
+        if (a.size() == t.size() && memesMots(a, t, maj))
+            return true;
     }
     if (regles.unMotSuffit) {
         const QString t = plier(rogner(tape), maj);

@@ -2,6 +2,7 @@
 
 #include "Chemins.h"
 #include "CodesNomFichier.h"
+#include "ErreurES.h"
 #include "Etat.h"
 #include "FichierReussites.h"
 #include "Texte.h"
@@ -31,6 +32,14 @@ ContenuExercice lireExercice(const QStringList& lignes)
             c.candidats.append(ligne);
     }
     return c;
+}
+
+QStringList lireLignesExercice(const QString& chemin)
+{
+    const QByteArray octets = lireOctets(chemin);
+    if (octets.contains('\0'))
+        throw ErreurES(chemin);
+    return decouperLignes(decoderFichier(octets));
 }
 
 bool ItemATravailler(const QString& ligneItem)

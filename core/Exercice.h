@@ -14,6 +14,9 @@ struct ContenuExercice {
 };
 
 ContenuExercice lireExercice(const QStringList& lignes);
+// The lines of an exercise file. A file holding NUL bytes is no text (a picture, a program
+// named ".txt"): the input/output error, rather than one box a line.
+QStringList lireLignesExercice(const QString& chemin);
 
 // Whether the item is still to be worked by the signed-in pupil, after the successes table.
 bool ItemATravailler(const QString& ligneItem);

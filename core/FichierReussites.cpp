@@ -1,9 +1,9 @@
 #include "FichierReussites.h"
 
-#include <QFile>
 
 #include "Chemins.h"
 #include "Etat.h"
+#include "Fichiers.h"
 #include "Profil.h"
 #include "Reussites.h"
 #include "Texte.h"
@@ -30,9 +30,12 @@ void ChargerReussites()
 
 namespace {
 
-// Counted on the bytes: whatever the encoding, a line is empty when nothing stands before its end.
-int lignesNonVides(const QByteArray& octets)
+// Counted on the bytes as the loader reads them: a leading byte-order mark is no text, and
+// whatever the encoding a line is empty when nothing stands before its end.
+int lignesNonVides(QByteArrayView octets)
 {
+    if (octets.startsWith("\xEF\xBB\xBF"))
+        octets = octets.sliced(3);
     int n = 0;
     qsizetype debut = 0;
     while (debut < octets.size()) {
@@ -47,12 +50,6 @@ int lignesNonVides(const QByteArray& octets)
         debut = fin + 1;
     }
     return n;
-}
-
-int lignesNonVides(const QString& chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? lignesNonVides(f.readAll()) : 0;
 }
 
 } // namespace
@@ -84,27 +81,17 @@ Enregistrement EnregistrerReussites()
     QString sauvegarde = reel;
     sauvegarde.chop(4); // ".txt"
     sauvegarde = resoudreChemin(sauvegarde + QStringLiteral(".old"));
-    // The backup is the file as it stands: read once, copied and counted from the same bytes.
-    QFile ancien(reel);
-    const bool lu = ancien.open(QIODevice::ReadOnly);
-    const QByteArray octets = lu ? ancien.readAll() : QByteArray();
-    ancien.close();
-    if (QFile::exists(sauvegarde))
-        QFile::remove(sauvegarde);
-    QFile copie(sauvegarde);
-    const bool copiee = lu && ancien.error() == QFileDevice::NoError && copie.open(QIODevice::WriteOnly)
-                        && copie.write(octets) == octets.size() && copie.flush();
-    copie.close();
-    const int avant = copiee ? lignesNonVides(octets) : lignesNonVides(sauvegarde);
+    // The file is replaced only once its backup is known good (written by the checked write and
+    // read back); the recovery puts the old bytes back the same way, never deleting first.
+    QByteArray ancien, copie;
+    const bool sauvegardee = lireFichierRegulier(reel, ancien) && ecrireFichierEntier(sauvegarde, ancien)
+                             && lireFichierRegulier(sauvegarde, copie) && copie == ancien;
+    const bool ecrit = sauvegardee && ecrireLignesSansErreur(reel, lignes);
     // Every line written holds a "|": a written file has as many non-empty lines as rows.
-    const bool ecrit = ecrireLignesSansErreur(reel, lignes);
-    const int apres = ecrit ? static_cast<int>(lignes.size()) : lignesNonVides(reel);
-    if (ecrit && apres >= avant)
+    if (ecrit && lignes.size() >= lignesNonVides(ancien))
         return Enregistrement::Fait;
-    if (copiee) {
-        QFile::remove(reel);
-        QFile::copy(sauvegarde, reel);
-    }
+    if (ecrit)
+        ecrireFichierEntier(reel, ancien);
     return Enregistrement::Recupere;
 }
 

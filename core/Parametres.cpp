@@ -34,9 +34,11 @@ bool drapeau(const QString& valeur)
     return majusculesAZ(valeur) != QLatin1String("NON");
 }
 
+// A signed whole number read by value, whatever its leading zeros; more than 18 digits after
+// them is no number here.
 bool entier(const QString& texte, qint64& valeur)
 {
-    if (texte.isEmpty() || texte.size() > 18)
+    if (texte.isEmpty())
         return false;
     qsizetype i = 0;
     bool negatif = false;
@@ -47,9 +49,14 @@ bool entier(const QString& texte, qint64& valeur)
     if (i == texte.size())
         return false;
     qint64 v = 0;
+    int chiffres = 0;
     for (; i < texte.size(); ++i) {
         const QChar c = texte[i];
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+        if (v == 0 && c == QLatin1Char('0'))
+            continue;
+        if (++chiffres > 18)
             return false;
         v = v * 10 + (c.unicode() - '0');
     }
@@ -109,24 +116,29 @@ bool cleEtValeur(const QString& ligne, QString& cle, QString& valeur)
 LectureParametres LireParametres(const QString& fichierIni, const ValeursParametres& avant,
                                  const PoliceReponse& policeAvant)
 {
-    const Profil& p = profil();
-    const QString programme = plateforme().dossierProgramme();
     LectureParametres lecture;
     lecture.valeurs = avant;
     lecture.police = policeAvant;
-    ValeursParametres& v = lecture.valeurs;
-    PoliceReponse& police = lecture.police;
-    auto message = [&lecture](const QString& texte) { lecture.messages.append(texte); };
-    v.RepertoireExercices = programme;
-    v.Bruitage = 1;
-    v.TempsLecture = 3;
+    lecture.valeurs.RepertoireExercices = plateforme().dossierProgramme();
+    lecture.valeurs.Bruitage = 1;
+    lecture.valeurs.TempsLecture = 3;
 
     if (!existeFichier(fichierIni)) {
-        message(QStringLiteral("Fichier INI non trouvé."));
+        lecture.messages.append(QStringLiteral("Fichier INI non trouvé."));
         return lecture;
     }
     lecture.fichierTrouve = true;
-    const QStringList lignes = lireLignes(fichierIni);
+    appliquerLignesParametres(lireLignes(fichierIni), lecture);
+    return lecture;
+}
+
+void appliquerLignesParametres(const QStringList& lignes, LectureParametres& lecture)
+{
+    const Profil& p = profil();
+    const QString programme = plateforme().dossierProgramme();
+    ValeursParametres& v = lecture.valeurs;
+    PoliceReponse& police = lecture.police;
+    auto message = [&lecture](const QString& texte) { lecture.messages.append(texte); };
     for (const QString& ligne : lignes) {
         QString cle, valeur;
         if (!cleEtValeur(ligne, cle, valeur))
@@ -192,7 +204,6 @@ LectureParametres LireParametres(const QString& fichierIni, const ValeursParamet
                 police.couleur = grand;
         }
     }
-    return lecture;
 }
 
 void appliquerParametres(const LectureParametres& lecture)

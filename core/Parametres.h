@@ -21,6 +21,9 @@ struct LectureParametres {
 // reading's own effect, and a relative results folder is tested against it.
 LectureParametres LireParametres(const QString& fichierIni, const ValeursParametres& avant,
                                  const PoliceReponse& policeAvant);
+// The lines of a settings file applied in order over a reading, as the reader does after its
+// defaults.
+void appliquerLignesParametres(const QStringList& lignes, LectureParametres& lecture);
 // Puts the values read into the shared state.
 void appliquerParametres(const LectureParametres& lecture);
 

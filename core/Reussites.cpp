@@ -153,17 +153,21 @@ QStringList TableDesReussites::lignesFichier() const
 
 namespace {
 
+// Above any count a pupil can reach; one more success still fits an int.
+constexpr int plafondCompte = 999999999;
+
+// Read by value, whatever the leading zeros ("0000000003" is 3); past the ceiling, the ceiling.
 bool entierNaturel(QStringView s, int& valeur)
 {
-    if (s.isEmpty() || s.size() > 9)
+    if (s.isEmpty())
         return false;
-    int v = 0;
+    qint64 v = 0;
     for (QChar c : s) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return false;
-        v = v * 10 + (c.unicode() - '0');
+        v = qMin<qint64>(v * 10 + (c.unicode() - '0'), plafondCompte);
     }
-    valeur = v;
+    valeur = static_cast<int>(v);
     return true;
 }
 
@@ -180,14 +184,13 @@ int serieEnCours(QStringView comptes)
 
 int premierCompte(QStringView comptes)
 {
-    int v = 0;
+    qint64 v = 0;
     for (QChar c : comptes) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             break;
-        if (v < 100000000)
-            v = v * 10 + (c.unicode() - '0');
+        v = qMin<qint64>(v * 10 + (c.unicode() - '0'), plafondCompte);
     }
-    return v;
+    return static_cast<int>(v);
 }
 
 QString comptesApresReussite(QStringView comptes)

@@ -1,12 +1,11 @@
 #include "Texte.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <array>
 
 #include "Chemins.h"
 #include "ErreurES.h"
+#include "Fichiers.h"
 
 namespace {
 
@@ -36,7 +35,7 @@ bool estCaractereDeRognage(QChar c)
 
 } // namespace
 
-QString depuisWindows1252(const QByteArray& octets)
+QString depuisWindows1252(QByteArrayView octets)
 {
     QString r(octets.size(), Qt::Uninitialized);
     QChar* d = r.data();
@@ -77,9 +76,28 @@ bool representableEnWindows1252(const QString& texte)
 
 namespace {
 
+const QByteArray marqueOrdre = QByteArrayLiteral("\xEF\xBB\xBF");
+
+bool toutAscii(QByteArrayView octets)
+{
+    for (char c : octets)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+bool contientC1(const QString& texte)
+{
+    for (QChar c : texte)
+        if (c.unicode() >= 0x80 && c.unicode() <= 0x9F)
+            return true;
+    return false;
+}
+
+
 // Whether the bytes are well-formed UTF-8. It stops at the first fault: a Windows-1252 file,
 // the common case, is told at its first accented letter instead of being decoded whole first.
-bool utf8BienForme(const QByteArray& octets)
+bool utf8BienForme(QByteArrayView octets)
 {
     const auto* p = reinterpret_cast<const unsigned char*>(octets.constData());
     const qsizetype n = octets.size();
@@ -123,22 +141,36 @@ bool utf8BienForme(const QByteArray& octets)
 
 QString decoderFichier(const QByteArray& octets)
 {
-    bool nonAscii = false;
-    for (char c : octets)
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            nonAscii = true;
-            break;
-        }
-    if (nonAscii && utf8BienForme(octets)) {
+    QByteArrayView v(octets);
+    if (v.startsWith(marqueOrdre))
+        v = v.sliced(3);
+    if (!toutAscii(v) && utf8BienForme(v)) {
+        // A C1 control read from UTF-8 means the bytes were Windows-1252 after all ("\xC2\x94"
+        // is "Â”" there): reading them as UTF-8 would change the text at the next save.
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        QString t = utf8.decode(octets);
-        if (!utf8.hasError()) {
-            if (t.startsWith(QChar(0xFEFF)))
-                t.remove(0, 1);
+        QString t = utf8.decode(v);
+        if (!utf8.hasError() && !contientC1(t))
             return t;
-        }
     }
-    return depuisWindows1252(octets);
+    return depuisWindows1252(v);
+}
+
+QByteArray encoderFichier(const QString& texte)
+{
+    QByteArray octets = versWindows1252(texte);
+    if (toutAscii(octets))
+        return octets;
+    // Windows-1252 bytes may read back as another text: as UTF-8 ("Ã©" written C3 A9 reads
+    // "é"), or without their first three characters when those are a byte-order mark ("ï»¿").
+    // Then the first form that reads back the same: with a mark in front, in UTF-8, or both.
+    const QString ecrit = depuisWindows1252(octets);
+    if (decoderFichier(octets) == ecrit)
+        return octets;
+    const QByteArray utf8 = ecrit.toUtf8();
+    for (const QByteArray& forme : {marqueOrdre + octets, utf8, marqueOrdre + utf8})
+        if (decoderFichier(forme) == ecrit)
+            return forme;
+    return octets; // a text no file can hold; never read from one
 }
 
 QStringList decouperLignes(const QString& texte)
@@ -162,11 +194,8 @@ QStringList decouperLignes(const QString& texte)
 
 QByteArray lireOctets(const QString& chemin)
 {
-    QFile f(resoudreChemin(chemin));
-    if (!f.open(QIODevice::ReadOnly))
-        throw ErreurES(chemin);
-    QByteArray octets = f.readAll();
-    if (f.error() != QFileDevice::NoError)
+    QByteArray octets;
+    if (!lireFichierRegulier(resoudreChemin(chemin), octets))
         throw ErreurES(chemin);
     return octets;
 }
@@ -192,19 +221,7 @@ bool ecrireLignesSansErreur(const QString& chemin, const QStringList& lignes)
         texte += l;
         texte += QLatin1String("\r\n");
     }
-    const QByteArray octets = versWindows1252(texte);
-    // Written beside and renamed over, so that a failed write never leaves half a file.
-    QSaveFile f(resoudreChemin(chemin));
-    f.setDirectWriteFallback(true);
-    // Unbuffered: a write refused at the final flush would otherwise go unnoticed and the
-    // truncated file be renamed over the old one.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (f.write(octets) != octets.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return ecrireFichierEntier(resoudreChemin(chemin), encoderFichier(texte));
 }
 
 void ecrireLignes(const QString& chemin, const QStringList& lignes)
@@ -259,11 +276,7 @@ QString majusculesAZ(const QString& texte)
 
 bool CreerFichierVide(const QString& chemin)
 {
-    QFile f(resoudreChemin(chemin));
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    f.close();
-    return f.error() == QFileDevice::NoError;
+    return ecrireFichierEntier(resoudreChemin(chemin), QByteArray());
 }
 
 void AjouterTexte(const QString& chemin, const QString& texte)
@@ -271,11 +284,21 @@ void AjouterTexte(const QString& chemin, const QString& texte)
     const QString reel = resoudreChemin(chemin);
     if (!existeFichier(reel))
         return;
-    QFile f(reel);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
-        return;
-    f.write(versWindows1252(texte));
-    f.flush();
+    // Lines must not be lost silently: a failed append is the I/O error.
+    if (ajouterAuFichier(reel, versWindows1252(texte)) == ResultatAjout::Echec)
+        throw ErreurES(chemin);
+}
+
+int compterLignesNonVides(const QString& chemin)
+{
+    QByteArray octets;
+    if (!lireFichierRegulier(resoudreChemin(chemin), octets))
+        return 0;
+    int n = 0;
+    for (const QString& l : decouperLignes(decoderFichier(octets)))
+        if (!l.isEmpty())
+            ++n;
+    return n;
 }
 
 void AjouterLigne(const QString& chemin, const QString& ligne)

@@ -473,7 +473,7 @@ void TForm1::LancerExercice()
 void TForm1::ChargerExercice()
 {
     ChargerReussites();
-    const ContenuExercice contenu = lireExercice(lireLignes(etat.ExerciceCourant));
+    const ContenuExercice contenu = lireExercice(lireLignesExercice(etat.ExerciceCourant));
     Deroulement& d = deroulement();
     const QStringList sansReponse = d.Charger(contenu);
     eModele->setPlainText(d.EnteteExercice);

@@ -1,7 +1,7 @@
 #include "Unit4.h"
 
 #include <QFile>
-#include <QImageReader>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -84,8 +84,8 @@ void TformAide::chargerTexte(const QString& chemin)
 void TformAide::chargerImage(const QString& chemin)
 {
     ImageAide->clear();
-    QImageReader lecteur(resoudreChemin(chemin));
-    QImage image = lecteur.read();
+    // Read through the regular-file reader: a picture is never opened by its name.
+    QImage image = QImage::fromData(lireOctets(chemin));
     // Unreadable and undecodable pictures alike stop the loading with the input/output error.
     if (image.isNull())
         throw ErreurES(chemin);

@@ -1,6 +1,8 @@
 #include "Chemins.h"
 
 #include <QDir>
+
+#include "Fichiers.h"
 #include <QFileInfo>
 #include <algorithm>
 
@@ -129,24 +131,23 @@ QString resoudreChemin(const QString& nom)
     return base;
 }
 
+// FIFOs, devices and sockets count as absent: opening one could block the program.
 bool existe(const QString& chemin)
 {
-    return !chemin.isEmpty() && QFileInfo::exists(resoudreChemin(chemin));
+    if (chemin.isEmpty())
+        return false;
+    const GenreFichier g = genreFichier(resoudreChemin(chemin));
+    return g == GenreFichier::Regulier || g == GenreFichier::Dossier;
 }
 
 bool existeFichier(const QString& chemin)
 {
-    if (chemin.isEmpty())
-        return false;
-    QFileInfo i(resoudreChemin(chemin));
-    return i.exists() && !i.isDir();
+    return !chemin.isEmpty() && genreFichier(resoudreChemin(chemin)) == GenreFichier::Regulier;
 }
 
 bool existeDossier(const QString& chemin)
 {
-    if (chemin.isEmpty())
-        return false;
-    return QFileInfo(resoudreChemin(chemin)).isDir();
+    return !chemin.isEmpty() && genreFichier(resoudreChemin(chemin)) == GenreFichier::Dossier;
 }
 
 QStringList listerEntrees(const QString& dossier, const QString& motif, GenreEntree genre,
@@ -154,18 +155,17 @@ QStringList listerEntrees(const QString& dossier, const QString& motif, GenreEnt
 {
     const QString reel = resoudreChemin(dossier.isEmpty() ? QStringLiteral(".") : dossier);
     QDir d(reel);
-    QDir::Filters filtre = QDir::NoDotAndDotDot | QDir::System | QDir::Hidden;
-    switch (genre) {
-    case GenreEntree::Tout: filtre |= QDir::AllEntries; break;
-    case GenreEntree::Fichiers: filtre |= QDir::Files; break;
-    case GenreEntree::Dossiers: filtre |= QDir::Dirs; break;
-    }
     QStringList r;
-    const QStringList noms = d.entryList(filtre);
+    const QStringList noms = d.entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
     for (const QString& nom : noms) {
-        if (sauterCaches && nom.startsWith(QLatin1Char('.')))
+        if ((sauterCaches && nom.startsWith(QLatin1Char('.'))) || !correspondMotif(nom, motif))
             continue;
-        if (correspondMotif(nom, motif))
+        // Only regular files and folders, links followed: a FIFO is never offered.
+        const GenreFichier g = genreFichier(joindreChemin(reel, nom));
+        const bool pris = genre == GenreEntree::Tout       ? g == GenreFichier::Regulier || g == GenreFichier::Dossier
+                          : genre == GenreEntree::Fichiers ? g == GenreFichier::Regulier
+                                                           : g == GenreFichier::Dossier;
+        if (pris)
             r.append(nom);
     }
     std::sort(r.begin(), r.end(), avantDansListe);

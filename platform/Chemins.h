@@ -12,6 +12,8 @@ QString cheminAbsolu(const QString& chemin);
 // that exist in no case are kept as given (a file created there takes that name).
 QString resoudreChemin(const QString& chemin);
 
+// Only regular files and folders exist here, links followed: FIFOs, devices, sockets and
+// dangling links count as absent.
 bool existe(const QString& chemin);
 bool existeFichier(const QString& chemin);
 bool existeDossier(const QString& chemin);
@@ -21,7 +23,7 @@ enum class GenreEntree { Tout, Fichiers, Dossiers };
 // Names of the entries of a folder that match a pattern: "*" and "?" as wildcards, without
 // regard to case; a pattern ending in "." takes only names without any dot ("*." ), and "*.*"
 // takes every name. "." and ".." are never listed. Hidden entries (names beginning with a dot)
-// are skipped when asked.
+// are skipped when asked. Only regular files and folders are listed.
 QStringList listerEntrees(const QString& dossier, const QString& motif,
                           GenreEntree genre = GenreEntree::Tout, bool sauterCaches = false);
 

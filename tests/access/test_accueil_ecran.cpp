@@ -340,10 +340,14 @@ TEST(Accueil, Inscription)
         cliquer(f.bNouvelEleve); // VISITEUR
         cliquer(f.bNouvelEleve); // tom
         cliquer(f.bNouvelEleve); // ../x
-        cliquer(f.bNouvelEleve); // a file that cannot be created stops the registration there
-        EXPECT_TRUE(s.existe("_Bilans/CM1/Max_Pwd.txt"));
-        EXPECT_TRUE(s.existe("_Bilans/CM1/Max_OBV_Reussites.txt"));
-        EXPECT_FALSE(s.existe("_Bilans/CM1/Max_OBV_Exos.txt"));
+        // A file that cannot be created: all or none, the files made before it removed.
+        cliquer(f.bNouvelEleve);
+        for (const char* suffixe : {"_Pwd", "_OBV_Reussites", "_OBV_Exos"})
+            EXPECT_FALSE(s.existe(QStringLiteral("_Bilans/CM1/Max%1.txt").arg(suffixe))) << suffixe;
+        EXPECT_FALSE(textes(f.cChoixUtilisateur).contains(QStringLiteral("Max")));
+        // A name too long for the file system is refused before anything is created.
+        cliquer(f.bNouvelEleve);
+        EXPECT_EQ(QDir(s.chemin("_Bilans/CM1")).entryList(QDir::Files).filter(QStringLiteral("AAAA")), QStringList());
 
         etat.EcriturePossible = 0;
         cliquer(f.bNouvelEleve);
@@ -353,7 +357,10 @@ TEST(Accueil, Inscription)
     inscrire("tom", "Prénom déjà existant dans la liste. Choisir un autre prénom");
     inscrire("../x", "Ce prénom contient un caractère interdit.");
     inscrire("Max");
-    s.p.boite(ReponseBoite::Ok, "Erreur d'entrée/sortie sur le fichier " + s.chemin("_Bilans/CM1/Max_OBV_Detail.txt") + ".");
+    s.p.boite(ReponseBoite::Ok, "Impossible d'inscrire cet élève : « Max_OBV_Detail.txt » existe déjà et n'est pas un fichier.");
+    // 240 letters: the password file would fit, the successes file (18 more) would not.
+    inscrire(QString(240, QLatin1Char('A')));
+    s.p.boite(ReponseBoite::Ok, "Impossible d'inscrire cet élève : son nom est trop long. Choisis un nom plus court.");
     s.p.boite(ReponseBoite::Ok, "Accès refusé");
     montrerAccueil();
     for (const char* f : {"_Pwd", "_OBV_Reussites", "_OBV_Detail", "_OBV_Exos"})

@@ -62,7 +62,13 @@ TEST(Reussites, ComptesEcritsALaMain)
     EXPECT_EQ(comptesApresEchec("2-0"), QStringLiteral("2-0"));
     EXPECT_EQ(serieEnCours("2-0-2"), 2);
     EXPECT_EQ(serieEnCours(""), 0);
-    EXPECT_EQ(serieEnCours("99999999999"), 0);
+    // Counts are read by value, whatever their leading zeros; past a billion, a billion less one.
+    EXPECT_EQ(serieEnCours("0000000003"), 3);
+    EXPECT_EQ(serieEnCours("1-00000000000000000002"), 2);
+    EXPECT_EQ(comptesApresReussite("0000000003"), QStringLiteral("4"));
+    EXPECT_EQ(premierCompte("000000000000007-0"), 7);
+    EXPECT_EQ(serieEnCours("99999999999"), 999999999);
+    EXPECT_EQ(comptesApresReussite("99999999999"), QStringLiteral("1000000000"));
     EXPECT_EQ(premierCompte("2-0"), 2);
     EXPECT_EQ(premierCompte("0-3"), 0);
 }
