@@ -2,9 +2,12 @@
 
 #include <QDir>
 
+#include "ChoixNbItems.h"
 #include "Etat.h"
+#include "MessagePerso.h"
 #include "Parametres.h"
 #include "ProfilCastiflore.h"
+#include "Resultats.h"
 #include "Seance.h"
 
 namespace {
@@ -21,20 +24,37 @@ bool lire(Seance& s, const QStringList& lignes)
 
 } // namespace
 
-TEST(ProfilCastiflore, Valeurs)
+TEST(ProfilCastiflore, FichiersDeLElevePropresEtSansSauvegarde)
 {
-    const Profil& p = profilCastiflore();
-    EXPECT_EQ(p.nomProgramme, QStringLiteral("Castiflore"));
-    EXPECT_EQ(p.titre, QStringLiteral("Castiflore - Version 3.6"));
-    EXPECT_EQ(p.fichierIni, QStringLiteral("castiflore.ini"));
-    EXPECT_EQ(p.infixe, QStringLiteral("_CSF_"));
-    EXPECT_FALSE(p.sauvegardeReussites);
-    EXPECT_FALSE(p.legendeTitreApplication);
-    EXPECT_EQ(p.minimumChoixItems, 4);
-    EXPECT_EQ(p.choixItems, QList<int>({4, 10, 20, 40, 60, 80, 100}));
-    ASSERT_EQ(p.codesNomFichier.size(), 14);
-    EXPECT_EQ(p.codesNomFichier.first().first, QStringLiteral("#ast#"));
-    EXPECT_EQ(p.codesNomFichier.last(), qMakePair(QStringLiteral("#apo#"), QStringLiteral("'")));
+    Seance s(false);
+    definirProfil(profilCastiflore());
+    etat.EleveCourant = QStringLiteral("Léa");
+    etat.RepertoireGroupe = s.programme;
+    EXPECT_EQ(FichierReussites(), s.chemin("Léa_CSF_Reussites.txt"));
+    EXPECT_EQ(FichierDetail(), s.chemin("Léa_CSF_Detail.txt"));
+    EXPECT_EQ(FichierExos(), s.chemin("Léa_CSF_Exos.txt"));
+
+    // Saved straight over the file: no ".old" copy, no recovery message for a shorter table.
+    s.ecrireLignes("Léa_CSF_Reussites.txt", {"chat|2", "chien|1", "lune|3"});
+    etat.TableReussites.vider();
+    etat.TableReussites.fichierSource = FichierReussites();
+    etat.TableReussites.ajouter("chat", "2-0");
+    EnregistrerReussites();
+    EXPECT_EQ(s.lireOctets("Léa_CSF_Reussites.txt"), "chat|2-0\r\n");
+    EXPECT_FALSE(s.existe("Léa_CSF_Reussites.old"));
+    EXPECT_TRUE(s.p.journalDe("boite").isEmpty());
+}
+
+TEST(ProfilCastiflore, LegendesDesDialogues)
+{
+    Seance s(false);
+    definirProfil(profilCastiflore());
+    titreApplication() = profilCastiflore().titre;
+    // The feedback box keeps the program's name whatever the application title.
+    EXPECT_EQ(legendeMessage(QString()), QStringLiteral("Castiflore"));
+    EXPECT_EQ(profilCastiflore().choixItems, QList<int>({4, 10, 20, 40, 60, 80, 100}));
+    EXPECT_EQ(legendeChoix(profilCastiflore().choixItems.first()), QStringLiteral("4 items (20 points)"));
+    EXPECT_EQ(profilCastiflore().minimumChoixItems, 4);
 }
 
 TEST(ProfilCastiflore, ClesDuFichierDeReglages)
