@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStorageInfo>
+#include <QTemporaryDir>
 
 #include "OperationsFichiers.h"
 #include "Seance.h"
@@ -83,4 +85,28 @@ TEST(OperationsFichiers, ExisteEntree)
     EXPECT_TRUE(existeEntree(s.chemin("mort")));
     EXPECT_FALSE(existeEntree(s.chemin("autre")));
     EXPECT_FALSE(existeEntree(QString()));
+}
+
+TEST(OperationsFichiers, DeplacerVersUnAutreSystemeDeFichiers)
+{
+    Seance s(false);
+    QTemporaryDir ailleurs(QStringLiteral("/dev/shm/deplacement-XXXXXX"));
+    if (!ailleurs.isValid() || QStorageInfo(ailleurs.path()).device() == QStorageInfo(s.programme).device())
+        GTEST_SKIP() << "pas d'autre système de fichiers à portée";
+    const QString cible = ailleurs.path() + "/";
+    s.ecrireOctets("son.wav", QByteArray(200000, 'x'));
+    s.ecrireOctets("Dossier/x.txt", "x");
+    QFile::setPermissions(s.chemin("son.wav"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+
+    // A file is copied, then its source removed; its permissions go with it.
+    EXPECT_TRUE(DeplacerFichier(s.chemin("son.wav"), cible + "son.wav"));
+    EXPECT_FALSE(s.existe("son.wav"));
+    EXPECT_EQ(QFileInfo(cible + "son.wav").size(), 200000);
+    EXPECT_EQ(QFile::permissions(cible + "son.wav") & 0x7077, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    // Never over an existing name there either; a folder stays where it is.
+    s.ecrireOctets("son.wav", "nouveau");
+    EXPECT_FALSE(DeplacerFichier(s.chemin("son.wav"), cible + "SON.WAV"));
+    EXPECT_EQ(QFileInfo(cible + "son.wav").size(), 200000);
+    EXPECT_FALSE(DeplacerFichier(s.chemin("Dossier"), cible + "Dossier"));
+    EXPECT_EQ(s.lireOctets("Dossier/x.txt"), "x");
 }
