@@ -83,9 +83,16 @@ QString cleReussiteItem(const QString& nom)
 QStringList reponsesAcceptees(const QString& nom, bool ordreAleatoire)
 {
     const QString attendu = RetirerPrefixeOrdre(nom.chopped(qMin<qsizetype>(4, nom.size())), ordreAleatoire);
-    QStringList r = attendu.split(livre, Qt::KeepEmptyParts, Qt::CaseSensitive);
-    for (QString& alternative : r)
-        alternative = castiflore::DecoderNomFichier(alternative);
+    const QStringList parties = attendu.split(livre, Qt::KeepEmptyParts, Qt::CaseSensitive);
+    QStringList r;
+    for (const QString& partie : parties) {
+        // A stray "£" must not make an empty submission right: a blank part is no answer,
+        // unless the name holds no other.
+        if (!rogner(partie).isEmpty() || parties.size() == 1)
+            r.append(castiflore::DecoderNomFichier(partie));
+    }
+    if (r.isEmpty())
+        r.append(QString());
     return r;
 }
 

@@ -24,7 +24,8 @@ bool estItemSonore(const QString& nomEntree);
 QString cleReussiteItem(const QString& nom);
 
 // The answers accepted for the item, in order: the extension dropped, the order prefix removed
-// (folder order only), cut at every "£", each part decoded.
+// (folder order only), cut at every "£", each part decoded. Blank parts (a "£" at an end, or
+// doubled) are left out while the name holds another answer.
 QStringList reponsesAcceptees(const QString& nom, bool ordreAleatoire);
 
 // The answer shown to the pupil: ".WAV" and ".MP3" removed in any case, each "£" shown as five

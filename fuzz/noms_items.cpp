@@ -66,13 +66,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
         if (hasard)
             exiger(sansPrefixe == nom);
 
-        // One alternative more than the "£" that separate them; a "£" in one is a decoded code.
+        // At most one alternative more than the "£" that separate them, and at least one; none
+        // blank beside another; a "£" in one is a decoded code.
         const QStringList reponses = castiflore::reponsesAcceptees(nom, hasard);
         const QString attendu = castiflore::RetirerPrefixeOrdre(nom.chopped(qMin<qsizetype>(4, nom.size())), hasard);
-        exiger(reponses.size() == attendu.count(livre) + 1);
-        if (sansLivreCodee)
-            for (const QString& r : reponses)
+        exiger(!reponses.isEmpty() && reponses.size() <= attendu.count(livre) + 1);
+        for (const QString& r : reponses) {
+            exiger(reponses.size() == 1 || !rogner(r).isEmpty());
+            if (sansLivreCodee)
                 exiger(!r.contains(livre));
+        }
 
         // The model removes the extensions before decoding: a code may appear only then.
         const QString modele = castiflore::texteModele(nom, hasard);

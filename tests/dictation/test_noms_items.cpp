@@ -10,7 +10,7 @@ using namespace castiflore;
 
 namespace {
 
-const QString cinq = QStringLiteral("     ");
+const char* const cinqBlancs = "     ";
 
 struct CasNom {
     const char* nom;
@@ -53,7 +53,11 @@ TEST(NomsItems, TextesDerivesDuNom)
         {"##03.wav", "##03", {"##03"}, {"##03"}, "##03", "##03", "##03"},
         {"coeur£cœur.mp3", "coeur£cœur", {"coeur", "cœur"}, {"coeur", "cœur"}, "cœur     cœur",
          "cœur     cœur", "coeur     cœur"},
-        {"£chat.wav", "£chat", {"", "chat"}, {"", "chat"}, "     chat", "     chat", "     chat"},
+        // A blank alternative accepts nothing, unless it is the only one.
+        {"£chat.wav", "£chat", {"chat"}, {"chat"}, "     chat", "     chat", "     chat"},
+        {"chien£ £chienne£.mp3", "chien£ £chienne£", {"chien", "chienne"}, {"chien", "chienne"},
+         "chien           chienne     ", "chien           chienne     ", "chien           chienne     "},
+        {"£.wav", "£", {""}, {""}, cinqBlancs, cinqBlancs, cinqBlancs},
         {"chat.wav.mp3", "chat", {"chat.wav"}, {"chat.wav"}, "chat", "chat", "chat"},
         {".wav", "", {""}, {""}, "", "", ""},
     };
