@@ -40,7 +40,12 @@ QFont versQFont(const Police& police)
 Police policeDepuisQFont(const QFont& font, qint64 couleur)
 {
     Police p;
+    // Fontconfig names a family twice installed "Nimbus Roman [urw]": the settings file keeps
+    // the family alone, which finds the same face.
     p.nom = font.family();
+    const qsizetype fonderie = p.nom.lastIndexOf(QStringLiteral(" ["));
+    if (fonderie > 0 && p.nom.endsWith(QLatin1Char(']')))
+        p.nom.truncate(fonderie);
     if (font.pointSizeF() > 0)
         p.taillePoints = qRound(font.pointSizeF());
     else

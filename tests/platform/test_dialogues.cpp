@@ -41,6 +41,9 @@ TEST(Dialogues, PoliceAllerRetourParQFont)
         p.couleur = 0x336699;
         EXPECT_EQ(policeDepuisQFont(versQFont(p), p.couleur), p) << "style " << style;
     }
+    // A family named with its foundry is written without it.
+    EXPECT_EQ(policeDepuisQFont(QFont(QStringLiteral("Nimbus Roman [urw]")), 0).nom, QStringLiteral("Nimbus Roman"));
+    EXPECT_EQ(policeDepuisQFont(QFont(QStringLiteral("[Crochets]")), 0).nom, QStringLiteral("[Crochets]"));
     const QFont f = versQFont({QStringLiteral("Arial"), 12, PoliceGras | PoliceBarre, 0});
     EXPECT_TRUE(f.bold());
     EXPECT_FALSE(f.italic());
