@@ -4,6 +4,13 @@
 #include "NomsItems.h"
 #include "OperationsFichiers.h"
 
+// The pictures of the welcome screen and of the dialogs live in a static library: they are
+// registered before its forms are made.
+static void initialiserImagesAccueil()
+{
+    Q_INIT_RESOURCE(access_images);
+}
+
 namespace castiflore {
 
 namespace {
@@ -115,6 +122,7 @@ void installerAccueilCastiflore()
 {
     static const ReglesAccueilCastiflore regles;
     definirReglesAccueil(&regles);
+    initialiserImagesAccueil();
 }
 
 } // namespace castiflore
