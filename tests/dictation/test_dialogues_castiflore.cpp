@@ -1,5 +1,5 @@
 // The dialogs of a dictation run: the number of items, the interruption with the program's own
-// results files, and the captions and sizes of the boxes.
+// results files, and the captions of the boxes.
 
 #include <QLabel>
 #include <QRadioButton>
@@ -50,9 +50,6 @@ TEST(DialoguesCastiflore, OptionsDuNombreDItems)
                                   "100 items (500 points)"};
     SeanceCastiflore c(false);
     c.creerFiches();
-    EXPECT_EQ(fChoixNbItems->size(), QSize(254, 378));
-    EXPECT_EQ(fChoixNbItems->lInfo->geometry(), QRect(8, 293, 238, 43));
-    EXPECT_EQ(fChoixNbItems->bOk->y(), 338);
     for (const Cas& k : cas) {
         SCOPED_TRACE(k.items);
         preparerSons(k.items);
@@ -143,31 +140,11 @@ TEST(DialoguesCastiflore, UnAutreExerciceEnregistreLesReussitesPuisLInterruption
     }
 }
 
-TEST(DialoguesCastiflore, QuitterMalgreUnSonIlisible)
-{
-    SeanceCastiflore c;
-    Seance& s = c.s;
-    s.ecrireOctets("quitter.wav", "pas un son");
-    c.creerFiches();
-    c.principale->ChargerParametres();
-    etat.PremiereActivation = 0; // the program runs: the main window is shown
-    s.p.montrerPrincipale(*c.principale);
-    s.p.fenetre<TfQuitter>([](TfQuitter& f) { cliquer(f.bQuitter); });
-    s.p.montrerModal(*fQuitter);
-    EXPECT_EQ(s.p.journal.mid(s.p.journal.size() - 4),
-              QStringList({"repeindre Fiche", "son quitter.wav", "pause 3000", "fin du programme"}));
-}
-
-TEST(DialoguesCastiflore, LegendesEtTailles)
+TEST(DialoguesCastiflore, LegendesCastifloreQuelQueSoitLeTitre)
 {
     SeanceCastiflore c(false);
     c.creerFiches();
     titreApplication() = profilCastiflore().titre;
-    EXPECT_EQ(CPEcr->size(), QSize(380, 349));
-    EXPECT_EQ(fQuitter->size(), QSize(184, 151));
-    for (QPushButton* b : {fQuitter->bAnnuler, fQuitter->bNouvelExo, fQuitter->bQuitter})
-        EXPECT_EQ(b->height(), 41);
-    EXPECT_EQ(fQuitter->bNouvelExo->y(), 52);
 
     fMessagePerso->Texte = "Bravo !";
     fMessagePerso->TypeMessage = "Bon";
