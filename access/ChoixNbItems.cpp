@@ -34,7 +34,7 @@ TfChoixNbItems::TfChoixNbItems(QWidget* parent) : Fiche(parent)
     fChoixNbItems = this;
     setWindowTitle(QStringLiteral("Choix nombre d'items"));
     definirCadre(false, Echappement::Ignore);
-    definirTailleClient(254, 368);
+    definirTailleClient(254, profil().hauteurChoixItems);
     definirPlacement(Placement::Conception, QPoint(268, 107));
     definirFond(bleuCiel());
     setFont(policePixels(font(), 11));
@@ -75,10 +75,10 @@ TfChoixNbItems::TfChoixNbItems(QWidget* parent) : Fiche(parent)
     QPalette rouge = lInfo->palette();
     rouge.setColor(QPalette::WindowText, Qt::red);
     lInfo->setPalette(rouge);
-    lInfo->setGeometry(8, 284, 238, 40);
+    lInfo->setGeometry(profil().infoChoixItems);
 
     bOk = new QPushButton(QStringLiteral("Ok"), this);
-    bOk->setGeometry(89, 332, 75, 25);
+    bOk->setGeometry(89, profil().hautOkChoixItems, 75, 25);
     definirBoutonDefaut(bOk);
     relier(bOk, &TfChoixNbItems::bOkClick);
 }

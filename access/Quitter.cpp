@@ -6,7 +6,9 @@
 
 #include "Deroulement.h"
 #include "FenetreExercice.h"
+#include "FichierReussites.h"
 #include "Plateforme.h"
+#include "Profil.h"
 
 TfQuitter* fQuitter = nullptr;
 
@@ -47,7 +49,7 @@ private:
 QPushButton* boutonImage(QWidget* parent, int y, const QString& texte, const QString& image)
 {
     auto* b = new BoutonImage(texte, image, parent);
-    b->setGeometry(7, y, 171, 44);
+    b->setGeometry(7, y, 171, profil().hauteurBoutonsQuitter);
     b->setFocusPolicy(Qt::NoFocus);
     QFont f = b->font();
     f.setPixelSize(11);
@@ -64,7 +66,7 @@ TfQuitter::TfQuitter(QWidget* parent) : Fiche(parent)
     fQuitter = this;
     setWindowTitle(QStringLiteral("Quitter"));
     definirCadre(false, Echappement::Ignore);
-    definirTailleClient(185, 148);
+    definirTailleClient(profil().tailleQuitter.width(), profil().tailleQuitter.height());
     definirPlacement(Placement::FenetrePrincipale);
     definirFond(bleuCiel());
     definirTaillePolice(11);
@@ -92,6 +94,10 @@ void TfQuitter::EnregistrerInterruption()
 
 void TfQuitter::bNouvelExoClick()
 {
+    // Where the stop button saved nothing, the successes are saved before the interruption.
+    if (profil().reussitesEnregistreesParQuitter && EnregistrerReussites() == Enregistrement::Recupere)
+        plateforme().boite(titreRecuperationReussites(), messageRecuperationReussites(), TypeBoite::Simple,
+                           BoutonsBoite::Ok);
     EnregistrerInterruption();
     Close();
     fenetreExercice().LancerExerciceSuivant();

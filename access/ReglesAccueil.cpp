@@ -12,6 +12,17 @@ const NavigateurExercices& ReglesAccueil::navigateur() const
     return n;
 }
 
+BullesAccueil ReglesAccueil::bulles() const
+{
+    return {QStringLiteral("Commencer l'exercice"), QStringLiteral("Quitter le logiciel"),
+            QStringLiteral("Inscrire un nouvel élève")};
+}
+
+QString ReglesAccueil::legendeMotDePasseEnseignant() const
+{
+    return QStringLiteral("Saisie du mot de passe enseignant");
+}
+
 bool ReglesAccueil::prenomPris(const QString& tape, const QString& entree) const
 {
     return majusculesAZ(tape) == majusculesAZ(entree);

@@ -209,6 +209,10 @@ void TForm2::FormCreate()
 
 void TForm2::FormShow()
 {
+    const BullesAccueil bulles = reglesAccueil().bulles();
+    bValider->setToolTip(bulles.valider);
+    bQuitter->setToolTip(bulles.quitter);
+    bNouvelEleve->setToolTip(bulles.nouvelEleve);
     ListerGroupes();
     cChoixGroupeChange();
     ListerEleves();
@@ -271,7 +275,11 @@ void TForm2::cChoixUtilisateurChange()
     const bool inscrit = eleve != visiteur && eleve != nouveau;
     bBilan->setEnabled(inscrit);
     bExoPerso->setEnabled(inscrit);
-    ListerDossiers(); // the personal exercise depends on the pupil
+    const ReglesAccueil& regles = reglesAccueil();
+    if (regles.listeSelonEleve())
+        ListerDossiers(); // the personal exercise depends on the pupil
+    if (regles.inscriptionAuChoixDeNouveau() && eleve == nouveau && bNouvelEleve->isEnabled())
+        bNouvelEleveClick();
 }
 
 // ---- Exercise bank browser ---------------------------------------------------------------------
@@ -326,7 +334,8 @@ void TForm2::eRepertoiresClick()
     }
     const NavigateurExercices& n = reglesAccueil().navigateur();
     const QString dossier = plateforme().dossierCourant();
-    if (e->genre == EntreeBanque::Genre::Dossier || n.entrable(dossier, *e)) {
+    // A folder that can no longer be entered is started when it can be, else does nothing.
+    if (n.entrable(dossier, *e)) {
         bValider->setEnabled(false);
         OuvrirDossier();
         return;
@@ -527,13 +536,19 @@ void TForm2::bValiderClick()
     AppliquerGroupe();
     if (!ControlerMotDePasse(false))
         return;
+    const ReglesAccueil& regles = reglesAccueil();
     // Nothing is created and no successes are loaded before the password passed.
     if (!etat.EleveCourant.isEmpty()) {
+        regles.renommerAnciensFichiers(etat.RepertoireGroupe, etat.EleveCourant);
         CreerFichiersEleve(etat.EleveCourant, false);
         ChargerReussites();
     }
     fenetreExercice().viderSaisie();
-    etat.ExerciceCourant = reglesAccueil().navigateur().exercice(dossier, entree, fichierPersonnel());
+    const QString exercice = regles.navigateur().exercice(dossier, entree, fichierPersonnel());
+    // A folder that cannot be entered is told, and the screen stays open with no exercise set.
+    if (regles.exerciceDevientDossierCourant() && !plateforme().changerDossier(exercice))
+        throw ErreurES(exercice);
+    etat.ExerciceCourant = exercice;
     Close();
 }
 
@@ -551,6 +566,7 @@ void TForm2::bBilanClick()
         return;
     etat.EleveAuthentifie = etat.EleveCourant;
     etat.RepertoireAuthentifie = etat.RepertoireGroupe;
+    reglesAccueil().renommerAnciensFichiers(etat.RepertoireGroupe, etat.EleveCourant);
     CreerFichiersEleve(etat.EleveCourant, false);
     plateforme().montrerModal(*fBilans);
 }
@@ -573,14 +589,15 @@ void TForm2::bNouvelEleveClick()
         QSignalBlocker bloque(cChoixUtilisateur);
         cChoixUtilisateur->setCurrentIndex(i);
     }
-    cChoixUtilisateurChange();
+    if (reglesAccueil().changementEleveApresInscription())
+        cChoixUtilisateurChange();
 }
 
 void TForm2::bSuperviseurClick()
 {
     AppliquerGroupe();
     if (!etat.MotDePasseEnseignant.isEmpty()) {
-        fMotDePasse->setWindowTitle(QStringLiteral("Saisie du mot de passe enseignant"));
+        fMotDePasse->setWindowTitle(reglesAccueil().legendeMotDePasseEnseignant());
         plateforme().montrerModal(*fMotDePasse);
         const QString tape = fMotDePasse->eMotDePasse->text();
         if (tape.isEmpty() || normaliser(tape) != normaliser(etat.MotDePasseEnseignant))

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include "Profil.h"
+
 TCPEcr* CPEcr = nullptr;
 
 TCPEcr::TCPEcr(QWidget* parent) : Fiche(parent)
@@ -10,11 +12,13 @@ TCPEcr::TCPEcr(QWidget* parent) : Fiche(parent)
     CPEcr = this;
     setWindowTitle(QStringLiteral("Aide"));
     definirCadre(true, Echappement::Fermer);
-    definirTailleClient(380, 348);
+    // The chart's height differs by a pixel from one program to the other.
+    const int hauteur = profil().hauteurAideAccents;
+    definirTailleClient(380, hauteur);
     definirPlacement(Placement::Ecran);
 
     Image1 = new QLabel(this);
-    Image1->setGeometry(0, 0, 380, 348);
+    Image1->setGeometry(0, 0, 380, hauteur);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setPixmap(QPixmap(QStringLiteral(":/images/clavier_accents.png")));
 }

@@ -4,6 +4,8 @@
 
 #include <QList>
 #include <QPair>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -29,6 +31,19 @@ struct Profil {
     // they keep the program's name (the dictation program's design caption).
     bool legendeTitreApplication = true;
     QList<int> choixItems;                // counts of rChoix1, 2, 3, 5, 6, 7, 8
+    // Where the dialogs of a run differ in their design: the number-of-items dialog's client
+    // height (254 wide) with its lInfo and bOk, the interruption dialog's client area and the
+    // height of its three buttons, the accent help's client height (380 wide).
+    int hauteurChoixItems = 368;
+    QRect infoChoixItems{8, 284, 238, 40};
+    int hautOkChoixItems = 332;
+    QSize tailleQuitter{185, 148};
+    int hauteurBoutonsQuitter = 44;
+    int hauteurAideAccents = 348;
+    // Who saves the successes when the pupil leaves an exercise for another one: the stop button
+    // before it opens the interruption dialog (false), or the dialog's "Choisir un autre
+    // exercice" before it records the interruption (true; the stop button then saves nothing).
+    bool reussitesEnregistreesParQuitter = false;
     // The settings dialog: the blocks it shows and writes, and whether Escape and the window's
     // close box leave it as its cancel button does (when false, it has neither).
     QList<BlocParametrage> blocsParametrage;

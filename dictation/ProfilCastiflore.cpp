@@ -28,6 +28,13 @@ const Profil& profilCastiflore()
         r.minimumChoixItems = 4;
         r.legendeTitreApplication = false;
         r.choixItems = {4, 10, 20, 40, 60, 80, 100};
+        r.hauteurChoixItems = 378;
+        r.infoChoixItems = QRect(8, 293, 238, 43);
+        r.hautOkChoixItems = 338;
+        r.tailleQuitter = QSize(184, 151);
+        r.hauteurBoutonsQuitter = 41;
+        r.hauteurAideAccents = 349;
+        r.reussitesEnregistreesParQuitter = true;
         // Item names are sound-file names, where an apostrophe is written as a code too.
         r.codesNomFichier = codesNomFichierCommuns();
         r.codesNomFichier.append({QStringLiteral("#apo#"), QStringLiteral("'")});
