@@ -31,6 +31,17 @@ bool fichierDUnEleve(const QString& nom)
     return false;
 }
 
+// Likewise a pupil named "Lea_CSF" must never take Lea's log or exercise list for its own
+// older ones: a name ending so is some pupil's results file of one of the two programs.
+bool resultatDUnEleve(const QString& nom)
+{
+    const QString plie = plierNom(nom);
+    for (const char* suffixe : {"_CSF_Detail.txt", "_CSF_Exos.txt", "_OBV_Detail.txt", "_OBV_Exos.txt"})
+        if (plie.endsWith(plierNom(QString::fromLatin1(suffixe))))
+            return true;
+    return false;
+}
+
 } // namespace
 
 bool contientSousDossier(const QString& dossier)
@@ -84,7 +95,7 @@ void RenommerAnciensFichiers(const QString& repertoireGroupe, const QString& ele
         {QStringLiteral("_Exos.txt"), QStringLiteral("_CSF_Exos.txt")},
     };
     for (const auto& r : renommages) {
-        if (r.ancien == QLatin1String(".txt") && fichierDUnEleve(eleve + r.ancien))
+        if (r.ancien == QLatin1String(".txt") ? fichierDUnEleve(eleve + r.ancien) : resultatDUnEleve(eleve + r.ancien))
             continue;
         // A rename that fails leaves both files as they are; the pupil goes on all the same.
         if (existeFichier(base + r.ancien))

@@ -159,6 +159,11 @@ TEST(AccueilCastiflore, UnAncienFichierDUnAutreEleveNEstJamaisPris)
     s.ecrireLignes(c.bilans("CM2/Lea_Pwd_Pwd.txt"), {});
     s.ecrireLignes(c.bilans("CM2/Lea_Pwd_Detail.txt"), {"ancien"});
     s.ecrireLignes(c.bilans("CM2/Lea_CSF_Detail_Pwd.txt"), {});
+    // Nor "Lea_CSF" her exercise list, nor "Lea_OBV" her Ombrivelle log.
+    s.ecrireLignes(c.bilans("CM2/Lea_CSF_Exos.txt"), {"liste de Lea"});
+    s.ecrireLignes(c.bilans("CM2/Lea_OBV_Detail.txt"), {"journal OBV de Lea"});
+    s.ecrireLignes(c.bilans("CM2/Lea_CSF_Pwd.txt"), {});
+    s.ecrireLignes(c.bilans("CM2/Lea_OBV_Pwd.txt"), {});
     s.ecrireLignes(c.bilans("CM2/Noé_Pwd.txt"), {});
     s.ecrireLignes(c.bilans("CM2/Noé.txt"), {"le loup|1"});
 
@@ -169,15 +174,21 @@ TEST(AccueilCastiflore, UnAncienFichierDUnAutreEleveNEstJamaisPris)
         cliquer(f.bBilan);
         choisir(f.cChoixUtilisateur, "Lea_CSF_Detail");
         cliquer(f.bBilan);
+        choisir(f.cChoixUtilisateur, "Lea_CSF");
+        cliquer(f.bBilan);
+        choisir(f.cChoixUtilisateur, "Lea_OBV");
+        cliquer(f.bBilan);
         // The results door renames too.
         choisir(f.cChoixUtilisateur, "Noé");
         cliquer(f.bBilan);
         f.Close();
     });
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 5; ++i)
         s.p.fenetre<TfBilans>([](TfBilans& f) { f.Close(); });
     c.demarrer();
 
+    EXPECT_EQ(s.lireOctets(c.bilans("CM2/Lea_CSF_Exos.txt")), octetsLignes({"liste de Lea"}));
+    EXPECT_EQ(s.lireOctets(c.bilans("CM2/Lea_OBV_Detail.txt")), octetsLignes({"journal OBV de Lea"}));
     EXPECT_EQ(s.lireOctets(c.bilans("CM2/Lea_Pwd.txt")), octetsLignes({"secret"}));
     EXPECT_EQ(s.lireOctets(c.bilans("CM2/Lea_CSF_Detail.txt")), octetsLignes({"journal de Lea"}));
     EXPECT_EQ(s.lireOctets(c.bilans("CM2/Lea_Pwd_CSF_Reussites.txt")), QByteArray());
