@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
 #include "Chemins.h"
 #include "ErreurES.h"
@@ -14,6 +15,8 @@ const QString trenteEgal(30, QLatin1Char('='));
 const QString deuxEgal = QStringLiteral("==");
 const QString debutEleve = QStringLiteral("== ");
 const QString suffixeAValider = QStringLiteral("_AValider.txt");
+const QString enteteGroupe = trenteEgal + QStringLiteral(" Groupe ");
+const QString enteteSelection = QStringLiteral("== Items à ajouter pour toute la sélec");
 
 // Every occurrence of the pattern removed, letters A-Z without regard to case, left to right;
 // what the removals bring together is not searched again.
@@ -35,17 +38,17 @@ QString retirerTout(const QString& texte, const QString& motif)
 
 QString debutEnteteGroupe()
 {
-    return trenteEgal + QStringLiteral(" Groupe ");
+    return enteteGroupe;
 }
 
 QString debutSelection()
 {
-    return QStringLiteral("== Items à ajouter pour toute la sélec");
+    return enteteSelection;
 }
 
 QString enteteGroupeValidation(const QString& groupe)
 {
-    return debutEnteteGroupe() + groupe + trenteEgal + QLatin1Char(' ');
+    return enteteGroupe + groupe + trenteEgal + QLatin1Char(' ');
 }
 
 QString enteteEleveValidation(const QString& eleve)
@@ -93,6 +96,7 @@ QList<SectionValidation> lireListeValidation(const QStringList& liste)
     bool selection = false;
     QStringList itemsSelection;
     qsizetype ouverte = -1; // the section the item lines go to
+    QHash<QString, qsizetype> parFichier; // group and pupil folded as file names are, "/" between
 
     // A section ends with the selection items: they reach every pupil of the listing.
     auto fermer = [&] {
@@ -103,17 +107,17 @@ QList<SectionValidation> lireListeValidation(const QStringList& liste)
 
     for (const QString& ligne : liste) {
         const bool egal = ligne.startsWith(deuxEgal);
-        if (ligne.startsWith(debutSelection()))
+        if (ligne.startsWith(enteteSelection))
             selection = true;
         if (selection && !egal && !ligne.isEmpty())
             itemsSelection.append(ligne);
 
-        if (ligne.startsWith(debutEnteteGroupe())) {
+        if (ligne.startsWith(enteteGroupe)) {
             // A group header also ends the pupil above it: the lines under it, before any pupil
             // header, belong to no pupil.
             selection = false;
             fermer();
-            groupe = rogner(retirerTout(retirerTout(ligne, debutEnteteGroupe()), trenteEgal));
+            groupe = rogner(retirerTout(retirerTout(ligne, enteteGroupe), trenteEgal));
             if (nomValidationRefuse(groupe))
                 groupe.clear();
         } else if (!groupe.isEmpty() && egal) {
@@ -121,12 +125,12 @@ QList<SectionValidation> lireListeValidation(const QStringList& liste)
             const QString eleve = retirerTout(retirerTout(ligne, trenteEgal), debutEleve);
             if (nomValidationRefuse(eleve))
                 continue;
-            for (qsizetype i = 0; i < sections.size() && ouverte < 0; ++i)
-                if (memeNom(sections[i].groupe, groupe) && memeNom(sections[i].eleve, eleve))
-                    ouverte = i;
+            const QString cle = plierNom(groupe) + QLatin1Char('/') + plierNom(eleve);
+            ouverte = parFichier.value(cle, -1);
             if (ouverte < 0) {
                 sections.append({groupe, eleve, {}});
                 ouverte = sections.size() - 1;
+                parFichier.insert(cle, ouverte);
             }
         } else if (ouverte >= 0 && !egal && !ligne.isEmpty()) {
             sections[ouverte].lignes.append(ligne);

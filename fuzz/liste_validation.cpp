@@ -18,6 +18,7 @@ CIBLE_FUZZ(liste_validation)
     const QList<SectionValidation> sections = lireListeValidation(liste);
 
     const QSet<QString> lues(liste.cbegin(), liste.cend());
+    QSet<QString> fichiers;
     bool nomsSansEgal = true;
     for (qsizetype i = 0; i < sections.size(); ++i) {
         const SectionValidation& s = sections[i];
@@ -27,8 +28,9 @@ CIBLE_FUZZ(liste_validation)
             EXIGER(!l.isEmpty() && !l.startsWith(QStringLiteral("==")));
             EXIGER(lues.contains(l));
         }
-        for (qsizetype j = 0; j < i; ++j)
-            EXIGER(!(memeNom(sections[j].groupe, s.groupe) && memeNom(sections[j].eleve, s.eleve)));
+        const QString fichier = plierNom(FichierItemsPersos(QString(), s.groupe, s.eleve));
+        EXIGER(!fichiers.contains(fichier));
+        fichiers.insert(fichier);
         nomsSansEgal = nomsSansEgal && !s.groupe.contains(QLatin1Char('=')) && !s.eleve.contains(QLatin1Char('='));
     }
 
