@@ -1,7 +1,7 @@
 // The validation listing as the teacher may leave it: any text parses; no name read from a
 // header reaches outside its group's folder; no empty line and no header is ever written; each
 // pupil has one section; and a listing written back from the sections reads as the same
-// sections.
+// sections, names that a header cannot carry aside.
 #include "Cible.h"
 
 #include <QDir>
@@ -31,7 +31,8 @@ CIBLE_FUZZ(liste_validation)
         const QString fichier = plierNom(FichierItemsPersos(QString(), s.groupe, s.eleve));
         EXIGER(!fichiers.contains(fichier));
         fichiers.insert(fichier);
-        nomsSansEgal = nomsSansEgal && !s.groupe.contains(QLatin1Char('=')) && !s.eleve.contains(QLatin1Char('='));
+        nomsSansEgal = nomsSansEgal && !s.groupe.contains(QLatin1Char('=')) && !s.eleve.contains(QLatin1Char('='))
+                       && !enteteEleveValidation(s.eleve).startsWith(debutSelection());
     }
 
     const QString racine = QStringLiteral("/banque/");
@@ -55,7 +56,8 @@ CIBLE_FUZZ(liste_validation)
         EXIGER(garder[i] == (OperationFichier{OperationFichier::Genre::Reecrire, suppression.chemin, s.lignes}));
     }
 
-    // Names holding "=" may lose part of themselves to the header's own runs of "=".
+    // Names holding "=" may lose part of themselves to the header's own runs of "="; a pupil
+    // named after the selection header (typed under a group) opens a selection again.
     if (nomsSansEgal) {
         QStringList reecrite;
         for (const SectionValidation& s : sections)
