@@ -37,14 +37,6 @@ void PrintTo(const SectionValidation& s, std::ostream* os)
         << s.lignes.join(QStringLiteral(" ; ")).toStdString() << "}";
 }
 
-TEST(ListeValidation, Entetes)
-{
-    EXPECT_EQ(g("CM1"), QStringLiteral("============================== Groupe CM1============================== "));
-    EXPECT_EQ(e("Léa"), QStringLiteral("== Léa=============================="));
-    EXPECT_EQ(debutEnteteGroupe().size(), 38);
-    EXPECT_EQ(debutSelection().size(), 38);
-}
-
 TEST(ListeValidation, Lecture)
 {
     const struct {
