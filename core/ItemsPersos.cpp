@@ -6,7 +6,9 @@
 #include <algorithm>
 
 #include "Chemins.h"
+#include "ErreurES.h"
 #include "Etat.h"
+#include "Fichiers.h"
 #include "Texte.h"
 
 QString DossierItemsPersos(const QString& racine)
@@ -51,6 +53,52 @@ QStringList trierLignesItemsPersos(const QStringList& lignes)
             r.append(l);
     }
     return r;
+}
+
+void ajouterItems(const QString& chemin, const QStringList& lignes)
+{
+    const QString reel = resoudreChemin(chemin);
+    switch (genreFichier(reel)) {
+    case GenreFichier::Absent:
+        ecrireLignes(chemin, lignes);
+        return;
+    case GenreFichier::Regulier:
+        break;
+    default:
+        throw ErreurES(chemin);
+    }
+    if (lignes.isEmpty())
+        return;
+    const QByteArray octets = lireOctets(chemin);
+    const QString avant = decoderFichier(octets);
+    QString ajout;
+    // A file saved by hand often ends without a line end: its last item must not run into the
+    // first one added.
+    if (!avant.isEmpty() && !avant.endsWith(QLatin1Char('\n')))
+        ajout += QStringLiteral("\r\n");
+    for (const QString& l : lignes)
+        ajout += l + QStringLiteral("\r\n");
+
+    // A file that a Linux editor saved in UTF-8 takes UTF-8: Windows-1252 bytes appended to it
+    // would make the whole file read back as Windows-1252, its accents garbled.
+    QByteArrayView sansMarque(octets);
+    if (sansMarque.startsWith("\xEF\xBB\xBF"))
+        sansMarque = sansMarque.sliced(3);
+    const bool utf8 = avant != depuisWindows1252(sansMarque);
+    const QByteArray octetsAjout = utf8 ? ajout.toUtf8() : versWindows1252(ajout);
+    const QString attendu = avant + (utf8 ? ajout : depuisWindows1252(octetsAjout));
+    if (decoderFichier(octets + octetsAjout) == attendu) {
+        switch (ajouterAuFichier(reel, octetsAjout)) {
+        case ResultatAjout::Fait:
+            return;
+        case ResultatAjout::Echec:
+            throw ErreurES(chemin);
+        case ResultatAjout::Absent:
+            break; // gone meanwhile: written whole below
+        }
+    }
+    // Lines that would change how the whole file reads: the file is written again, whole.
+    ecrireLignes(chemin, decouperLignes(avant) + lignes);
 }
 
 void TrierItemsPersos(const QString& racine)

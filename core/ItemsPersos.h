@@ -19,6 +19,13 @@ QString FichierItemsAValider(const QString& racine, const QString& groupe, const
 // but one.
 QStringList trierLignesItemsPersos(const QStringList& lignes);
 
+// Appends lines to a personal or pending file, creating it with them when it is missing (its
+// folder must exist). The lines are written in the file's own encoding, after a line end when
+// its last line has none, so that the file reads back as it was plus the lines. A failure, or
+// an entry of that name that is not a regular file, raises the input/output error and leaves
+// the file as it was.
+void ajouterItems(const QString& chemin, const QStringList& lignes);
+
 // Sorts every personal file of every group under the bank's root (groups whose name holds a
 // dot are not visited). Each file is rewritten, also when already sorted; a file that cannot
 // be read or written raises the run-time input/output error and ends the routine there.

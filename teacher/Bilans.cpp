@@ -12,6 +12,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "AjoutItems.h"
 #include "ArborescenceBilans.h"
 #include "Chemins.h"
 #include "Etat.h"
@@ -21,6 +22,7 @@
 #include "Profil.h"
 #include "ReglesBilans.h"
 #include "Texte.h"
+#include "Validation.h"
 #include "VisionneuseTexte.h"
 
 TfBilans* fBilans = nullptr;
@@ -543,4 +545,16 @@ void TfBilans::bTextesClick()
 void TfBilans::bBanqueClick()
 {
     plateforme().ouvrir(profil().adresseBanque);
+}
+
+void TfBilans::bValideClick()
+{
+    if (fValidation)
+        plateforme().montrerModal(*fValidation);
+}
+
+void TfBilans::bAjoutItemsClick()
+{
+    if (fAjoutItems)
+        plateforme().montrerModal(*fAjoutItems);
 }

@@ -67,6 +67,10 @@ public:
     void bGererGroupesClick();
     void bTextesClick();
     void bBanqueClick();
+    // Bound to no control: the validation of the pupils' proposed items, the bulk entry of
+    // personal items.
+    void bValideClick();
+    void bAjoutItemsClick();
 
     // Routines
     void ListerElevesBilan();

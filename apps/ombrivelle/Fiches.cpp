@@ -1,5 +1,6 @@
 #include "Fiches.h"
 
+#include "AjoutItems.h"
 #include "Bilans.h"
 #include "ChoixNbItems.h"
 #include "MessagePerso.h"
@@ -11,6 +12,7 @@
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit4.h"
+#include "Validation.h"
 #include "copieecran.h"
 
 FichesOmbrivelle::FichesOmbrivelle(const QStringList& arguments)
@@ -25,7 +27,9 @@ FichesOmbrivelle::FichesOmbrivelle(const QStringList& arguments)
     fiches_.emplace_back(new TfNouvelEleve);
     fiches_.emplace_back(new TfMotDePasse);
     fiches_.emplace_back(new TfMessagePerso);
+    fiches_.emplace_back(new TfValidation);
     fiches_.emplace_back(new TfParametrage);
+    fiches_.emplace_back(new TfAjoutItems);
     fiches_.emplace_back(new TformAide);
 }
 
