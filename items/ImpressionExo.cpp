@@ -185,7 +185,6 @@ void TfImpressionExo::ImprimerExercice(bool exporter)
         if (commence) {
             lignesExercice_ = lireLignesExercice(exercice);
             if (RadioButton4->isChecked()) {
-                travail.page().NumLigne = 0;
                 ImprimerExerciceEleve(travail, QString(), QString(), QString());
             } else {
                 SelectionEleves selection = RadioButton1->isChecked()   ? SelectionEleves::Tous
