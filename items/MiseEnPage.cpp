@@ -23,7 +23,8 @@ qint64 arrondiPair(qint64 a, qint64 b)
 
 QString mesureVerification()
 {
-    return QString(15, QLatin1Char('*'));
+    static const QString etoiles(15, QLatin1Char('*'));
+    return etoiles;
 }
 
 int MiseEnPage::nombreColonnes(int largeurPage, int largeurMax)
