@@ -59,7 +59,9 @@ TEST(ImpressionOuverture, LeChoixDuResultatsOuvreLaFormeCochee)
         {&TfChoixTypeImpression::ckItemsPersos, "TfImpression"},
         {&TfChoixTypeImpression::ckExercice, "TfImpressionExo"},
     };
-    for (const auto& [bouton, forme] : cas) {
+    for (const auto& c : cas) {
+        const auto bouton = c.first;
+        const QString& forme = c.second;
         SCOPED_TRACE(forme.toStdString());
         s.p.journal.clear();
         s.p.fenetre<TfChoixTypeImpression>([bouton](TfChoixTypeImpression& f) {
