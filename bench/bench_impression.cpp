@@ -76,7 +76,7 @@ void ImpressionReussitesSelonLesLignes(benchmark::State& state)
 }
 BENCHMARK(ImpressionReussitesSelonLesLignes)
     ->RangeMultiplier(4)
-    ->Range(250, 16'000)
+    ->Range(256, 16'384)
     ->Complexity(benchmark::oN)
     ->Unit(benchmark::kMillisecond);
 

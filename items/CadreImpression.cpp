@@ -99,9 +99,14 @@ bool ligneComptee(const QString& ligne)
 int LargeurMaxItems(const QStringList& lignes, const DocumentImprime& document)
 {
     int r = 0;
-    for (const QString& l : lignes)
-        if (ligneComptee(l))
-            r = std::max(r, document.largeurTexte(l + placeEnregistrement));
+    QString mesure; // one buffer for every line of a long file
+    for (const QString& l : lignes) {
+        if (!ligneComptee(l))
+            continue;
+        mesure.resize(0);
+        mesure.append(l).append(placeEnregistrement);
+        r = std::max(r, document.largeurTexte(mesure));
+    }
     return r;
 }
 
