@@ -17,6 +17,9 @@
 #include "FenetreExercice.h"
 #include "FichierMotDePasse.h"
 #include "FichierReussites.h"
+#include "ImpressionExo.h"
+#include "ImpressionPersos.h"
+#include "ImpressionReussites.h"
 #include "ItemsPersos.h"
 #include "Fichiers.h"
 #include "MotDePasse.h"
@@ -591,6 +594,25 @@ void TForm2::bNouvelEleveClick()
     }
     if (reglesAccueil().changementEleveApresInscription())
         cChoixUtilisateurChange();
+}
+
+void TForm2::bImprimeItemsPersosClick()
+{
+    if (!etat.MotDePasseEnseignant.isEmpty()) {
+        fMotDePasse->setWindowTitle(QStringLiteral("Saisie du mot de passe enseignant"));
+        plateforme().montrerModal(*fMotDePasse);
+        const QString tape = fMotDePasse->eMotDePasse->text();
+        if (tape.isEmpty() || normaliser(tape) != normaliser(etat.MotDePasseEnseignant))
+            return;
+    }
+    // The selected entry is not passed on: the exercise form offers its own list.
+    const QListWidgetItem* item = eRepertoires->currentItem();
+    if (!item || !item->isSelected())
+        plateforme().montrerModal(*fImpressionReussites);
+    else if (item->text().left(24) == QLatin1String("Mes exercices personnels"))
+        plateforme().montrerModal(*fImpression);
+    else
+        plateforme().montrerModal(*fImpressionExo);
 }
 
 void TForm2::bSuperviseurClick()

@@ -52,6 +52,9 @@ public:
     // Enter starts the selected exercise; true when the key was used.
     bool eRepertoiresKeyPress(int touche);
     void bRemonterClick();
+    // The teacher's printouts: the form that the selected exercise entry calls for. No control
+    // of the screen runs it.
+    void bImprimeItemsPersosClick();
 
     // Routines
     void ListerGroupes();

@@ -77,6 +77,8 @@ struct TexteImprime {
     QString texte;
     bool operator==(const TexteImprime&) const = default;
 };
+// Moved as bytes when the list of a long job grows.
+Q_DECLARE_TYPEINFO(TexteImprime, Q_RELOCATABLE_TYPE);
 
 struct TravailImprime {
     enum class Etat { EnCours, Termine, Abandonne };

@@ -15,6 +15,7 @@
 #include "AjoutItems.h"
 #include "ArborescenceBilans.h"
 #include "Chemins.h"
+#include "ChoixTypeImpression.h"
 #include "Etat.h"
 #include "FichierMotDePasse.h"
 #include "Parametrage.h"
@@ -90,6 +91,14 @@ TfBilans::TfBilans(QWidget* parent) : Fiche(parent)
     definirFond(bleuCiel());
     chargerImagesBilans();
     creerControles();
+    // The print forms take their group and pupil from this window's lists.
+    definirChoixBilans(this);
+}
+
+TfBilans::~TfBilans()
+{
+    if (&choixBilans() == this)
+        definirChoixBilans(nullptr);
 }
 
 void TfBilans::creerControles()
@@ -444,6 +453,11 @@ void TfBilans::bImprimeClick()
 void TfBilans::ImprimerTampon()
 {
     reglesBilans().imprimerTampon(*this);
+}
+
+void TfBilans::bImprimeItemsPersosClick()
+{
+    plateforme().montrerModal(*fChoixTypeImpression);
 }
 
 // ---- The teacher's commands -------------------------------------------------------------------

@@ -19,6 +19,7 @@ class TfBilans : public Fiche, public ChoixGroupeEleve {
     Q_OBJECT
 public:
     explicit TfBilans(QWidget* parent = nullptr);
+    ~TfBilans() override;
 
     QLabel* lTitre;
     QLabel* lMessage;
@@ -71,6 +72,8 @@ public:
     // personal items.
     void bValideClick();
     void bAjoutItemsClick();
+    // The choice of what to print; no control of the window runs it.
+    void bImprimeItemsPersosClick();
 
     // Routines
     void ListerElevesBilan();

@@ -3,6 +3,10 @@
 #include "AjoutItems.h"
 #include "Bilans.h"
 #include "ChoixNbItems.h"
+#include "ChoixTypeImpression.h"
+#include "ImpressionExo.h"
+#include "ImpressionPersos.h"
+#include "ImpressionReussites.h"
 #include "MessagePerso.h"
 #include "MotDePasse.h"
 #include "MsgOuiNonPerso.h"
@@ -29,6 +33,10 @@ FichesOmbrivelle::FichesOmbrivelle(const QStringList& arguments)
     fiches_.emplace_back(new TfMessagePerso);
     fiches_.emplace_back(new TfValidation);
     fiches_.emplace_back(new TfParametrage);
+    fiches_.emplace_back(new TfImpression);
+    fiches_.emplace_back(new TfImpressionExo);
+    fiches_.emplace_back(new TfImpressionReussites);
+    fiches_.emplace_back(new TfChoixTypeImpression);
     fiches_.emplace_back(new TfAjoutItems);
     fiches_.emplace_back(new TformAide);
 }
