@@ -41,6 +41,7 @@ public:
     QPushButton* bModifier;
     QPushButton* bRafraichir;
     QPushButton* bTextes;
+    QPushButton* bMagneto;
     QPushButton* bBanque;
     QPushButton* bAide;
     QPushButton* bApropos;
@@ -66,6 +67,7 @@ public:
     void bAproposClick();
     void bGererGroupesClick();
     void bTextesClick();
+    void bMagnetoClick();
     void bBanqueClick();
 
     // Routines
