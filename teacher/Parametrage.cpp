@@ -116,10 +116,9 @@ void TfParametrage::creerControles()
     eRepertoireBilans = chemin(lRepertoireBilans, bChoixRepBillans, QStringLiteral("Chemin du dossier des bilans "),
                                dossier);
     if (aLeControle(QStringLiteral("eLogSon")))
-        eLogSon = chemin(lLogSon, bChoixRepLogSon, QStringLiteral("Chemin du logiciel \"son\""),
-                         dossier);
+        eLogSon = chemin(lLogSon, bChoixRepLogSon, QStringLiteral("Chemin du logiciel \"son\""), dossier);
 
-    y += 12;
+    y += 8;
     lPolice = etiquette(this, QStringLiteral("Paramétrage police"), QRect(16, y + 4, 140, 36));
     bChoixPolice = boutonImage(this, QRect(160, y, 44, 44), QStringLiteral(":/parametrage/images/police.png"),
                                QStringLiteral("Paramétrer la police"));
