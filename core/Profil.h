@@ -57,6 +57,7 @@ struct Profil {
     QStringList boutonsBilan;      // the buttons of its bottom row, left to right, by name
     QString aideBilan;             // the help page, under the program folder
     QString bulleConfigurer;       // hint of the settings button
+    QString texteModifier;         // caption of bModifier; a picture when empty
     QString adresseBanque;         // the maker's exercise-bank page for this program
 };
 

@@ -38,6 +38,22 @@ const Profil& profilCastiflore()
         // Item names are sound-file names, where an apostrophe is written as a code too.
         r.codesNomFichier = codesNomFichierCommuns();
         r.codesNomFichier.append({QStringLiteral("#apo#"), QStringLiteral("'")});
+        // The settings dialog is left only through its two buttons.
+        r.blocsParametrage = blocsParametrageCastiflore();
+        r.parametrageFermable = false;
+        // The results window
+        r.ongletsBilan = {QStringLiteral("Résultats des exercices"), QStringLiteral("Bilan détaillé"),
+                          QStringLiteral("Items réussis"), QStringLiteral("Mot de passe")};
+        r.bulleBoitesBilan = QStringLiteral("Clic droit pour modifier");
+        r.bulleMotDePasseBilan = QStringLiteral("Clic droit pour modifier le mot de passe");
+        r.boutonsBilan = {QStringLiteral("bSupprimer"), QStringLiteral("bGererGroupes"), QStringLiteral("bConfigurer"),
+                          QStringLiteral("bMagneto"),   QStringLiteral("bImprime"),      QStringLiteral("bModifier"),
+                          QStringLiteral("bRafraichir"), QStringLiteral("bBanque"),      QStringLiteral("bAide"),
+                          QStringLiteral("bApropos"),   QStringLiteral("bQuitterBilan")};
+        r.texteModifier = QStringLiteral("Modifier");
+        r.aideBilan = QStringLiteral("_Aide/castiflore/index.htm");
+        r.bulleConfigurer = QStringLiteral("Modifier le fichier de configuration castiflore.ini");
+        r.adresseBanque = QStringLiteral("https://www.talvorenne.fr/castiflore/banque-exercices/");
         return r;
     }();
     return p;

@@ -169,12 +169,17 @@ void TfBilans::creerControles()
     bConfigurer = boutonTexte(this, QStringLiteral("bConfigurer"), QStringLiteral("Configurer"), profil().bulleConfigurer);
     bImprime = boutonImage(this, QStringLiteral("bImprime"), QStringLiteral("imprimer.png"),
                            QStringLiteral("Pour n'imprimer qu'une partie du bilan, sélectionner la zone de texte souhaitée."));
-    bModifier = boutonImage(this, QStringLiteral("bModifier"), QStringLiteral("modifier.png"),
-                            QStringLiteral("Modifier le fichier"));
+    bModifier = profil().texteModifier.isEmpty()
+                    ? boutonImage(this, QStringLiteral("bModifier"), QStringLiteral("modifier.png"),
+                                  QStringLiteral("Modifier le fichier"))
+                    : boutonTexte(this, QStringLiteral("bModifier"), profil().texteModifier,
+                                  QStringLiteral("Modifier le fichier"));
     bRafraichir = boutonImage(this, QStringLiteral("bRafraichir"), QStringLiteral("rafraichir.png"),
                               QStringLiteral("Actualiser les fichiers modifiés"));
     bTextes = boutonTexte(this, QStringLiteral("bTextes"), QStringLiteral("Exercices"),
                           QStringLiteral("Créer ou modifier des exercices"));
+    bMagneto = boutonImage(this, QStringLiteral("bMagneto"), QStringLiteral("magneto.png"),
+                           QStringLiteral("Enregistrer un son"));
     bBanque = boutonImage(this, QStringLiteral("bBanque"), QStringLiteral("banque.png"),
                           QStringLiteral("Banque d'exercices - ") + profil().adresseBanque);
     bAide = boutonImage(this, QStringLiteral("bAide"), QStringLiteral("aide.png"), QStringLiteral("Aide"));
@@ -205,8 +210,12 @@ void TfBilans::creerControles()
     Tampon = new QTextEdit(this);
     Tampon->setObjectName(QStringLiteral("Tampon"));
     Tampon->setReadOnly(true);
-    Tampon->setFont(policeBoites());
-    Tampon->document()->setDefaultFont(policeBoites());
+    // Its size in points, the boxes' own on the screen: a size in pixels would be taken in the
+    // printer's pixels when the text is printed in its fonts.
+    QFont policeTampon = policeBoites();
+    policeTampon.setPointSizeF(policeBoites().pixelSize() * 72.0 / 96.0);
+    Tampon->setFont(policeTampon);
+    Tampon->document()->setDefaultFont(policeTampon);
     Tampon->setGeometry(0, 0, 10, 10);
     Tampon->hide();
 
@@ -220,6 +229,7 @@ void TfBilans::creerControles()
     relier(bApropos, &TfBilans::bAproposClick);
     relier(bGererGroupes, &TfBilans::bGererGroupesClick);
     relier(bTextes, &TfBilans::bTextesClick);
+    relier(bMagneto, &TfBilans::bMagnetoClick);
     relier(bBanque, &TfBilans::bBanqueClick);
     // Only the user's choices run the handlers; filling the lists runs none.
     connect(cChoixGroupe, &QComboBox::activated, this, [this] { garde([this] { cChoixGroupeChange(); }); });
@@ -554,6 +564,11 @@ void TfBilans::bGererGroupesClick()
 void TfBilans::bTextesClick()
 {
     plateforme().ouvrir(resoudreChemin(etat.RepertoireExercices));
+}
+
+void TfBilans::bMagnetoClick()
+{
+    reglesBilans().demarrerEnregistreur(*this);
 }
 
 void TfBilans::bBanqueClick()

@@ -42,6 +42,7 @@ public:
     QPushButton* bModifier;
     QPushButton* bRafraichir;
     QPushButton* bTextes;
+    QPushButton* bMagneto;
     QPushButton* bBanque;
     QPushButton* bAide;
     QPushButton* bApropos;
@@ -67,6 +68,7 @@ public:
     void bAproposClick();
     void bGererGroupesClick();
     void bTextesClick();
+    void bMagnetoClick();
     void bBanqueClick();
     // Bound to no control: the validation of the pupils' proposed items, the bulk entry of
     // personal items.

@@ -1,14 +1,17 @@
 #include "Parametrage.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "Chemins.h"
 #include "Etat.h"
 #include "FenetreExercice.h"
 #include "Plateforme.h"
 #include "Profil.h"
+#include "Texte.h"
 
 TfParametrage* fParametrage = nullptr;
 
@@ -52,13 +55,20 @@ TfParametrage::TfParametrage(QWidget* parent) : Fiche(parent)
     const bool fermable = profil().parametrageFermable;
     definirCadre(fermable, fermable ? Echappement::Fermer : Echappement::Ignore);
     definirPlacement(Placement::Ecran);
-    definirTailleClient(580, 500);
     definirFond(bleuCiel());
     creerControles();
 }
 
 void TfParametrage::creerControles()
 {
+    // The program's blocks tell which of the controls of one program only it has.
+    auto aLeControle = [](const QString& nom) {
+        for (const BlocParametrage& b : profil().blocsParametrage)
+            if (b.controle == nom)
+                return true;
+        return false;
+    };
+
     eMotDePasseEnseignant = edit(this, QRect(16, 16, 150, 24));
     lMotDePasseEnseignant = etiquette(this, QStringLiteral("Mot de passe enseignant"), QRect(176, 16, 200, 24),
                                       eMotDePasseEnseignant);
@@ -84,34 +94,46 @@ void TfParametrage::creerControles()
     ckImpress = caseACocher(lImpress, QStringLiteral("Les élèves peuvent imprimer leur bilan en fin d'exercice."));
     ckAccesRepertItems = caseACocher(lAccesRepertItems,
                                      QStringLiteral("Les élèves peuvent accéder au dossier des exercices."));
-    ckRespectEspaces = caseACocher(
-        lRespectEspaces, QStringLiteral("Dans les exercices, il faut respecter les espaces (règles typographiques)."));
+    if (aLeControle(QStringLiteral("ckRespectEspaces")))
+        ckRespectEspaces = caseACocher(
+            lRespectEspaces, QStringLiteral("Dans les exercices, il faut respecter les espaces (règles typographiques)."));
+    if (aLeControle(QStringLiteral("ckEnregSon")))
+        ckEnregSon = caseACocher(lEnregSon, QStringLiteral("Les élèves peuvent enregistrer de nouveaux sons."));
     ckRespectMaj = caseACocher(lRespectMaj, QStringLiteral("Dans les exercices, il faut respecter les majuscules."));
 
-    eRepertoireExercice = edit(this, QRect(16, 350, 500, 24));
-    lRepertoireExercice = etiquette(this, QStringLiteral("Chemin du dossier des exercices "), QRect(16, 328, 300, 20),
-                                    eRepertoireExercice);
-    bChoixRepExo = boutonImage(this, QRect(524, 348, 40, 28), QStringLiteral(":/parametrage/images/dossier.png"),
-                               QString());
-    eRepertoireBilans = edit(this, QRect(16, 406, 500, 24));
-    lRepertoireBilans = etiquette(this, QStringLiteral("Chemin du dossier des bilans "), QRect(16, 384, 300, 20),
-                                  eRepertoireBilans);
-    bChoixRepBillans = boutonImage(this, QRect(524, 404, 40, 28), QStringLiteral(":/parametrage/images/dossier.png"),
-                                   QString());
+    // Each path: its label, then its edit and its picker button on the line below.
+    y = 328;
+    auto chemin = [this, &y](QLabel*& l, QPushButton*& bouton, const QString& texte, const QString& image) {
+        QLineEdit* e = edit(this, QRect(16, y + 22, 500, 24));
+        l = etiquette(this, texte, QRect(16, y, 300, 20), e);
+        bouton = boutonImage(this, QRect(524, y + 20, 40, 28), image, QString());
+        y += 56;
+        return e;
+    };
+    const QString dossier = QStringLiteral(":/parametrage/images/dossier.png");
+    eRepertoireExercice = chemin(lRepertoireExercice, bChoixRepExo, QStringLiteral("Chemin du dossier des exercices "),
+                                 dossier);
+    eRepertoireBilans = chemin(lRepertoireBilans, bChoixRepBillans, QStringLiteral("Chemin du dossier des bilans "),
+                               dossier);
+    if (aLeControle(QStringLiteral("eLogSon")))
+        eLogSon = chemin(lLogSon, bChoixRepLogSon, QStringLiteral("Chemin du logiciel \"son\""), dossier);
 
-    lPolice = etiquette(this, QStringLiteral("Paramétrage police"), QRect(16, 452, 140, 36));
-    bChoixPolice = boutonImage(this, QRect(160, 448, 44, 44), QStringLiteral(":/parametrage/images/police.png"),
+    y += 8;
+    lPolice = etiquette(this, QStringLiteral("Paramétrage police"), QRect(16, y + 4, 140, 36));
+    bChoixPolice = boutonImage(this, QRect(160, y, 44, 44), QStringLiteral(":/parametrage/images/police.png"),
                                QStringLiteral("Paramétrer la police"));
-    bSauve = boutonImage(this, QRect(462, 448, 48, 44), QStringLiteral(":/parametrage/images/sauve.png"),
+    bSauve = boutonImage(this, QRect(462, y, 48, 44), QStringLiteral(":/parametrage/images/sauve.png"),
                          QStringLiteral("Valider les modifications et quitter"));
-    bAnnule = boutonImage(this, QRect(516, 448, 48, 44), QStringLiteral(":/parametrage/images/annule.png"),
+    bAnnule = boutonImage(this, QRect(516, y, 48, 44), QStringLiteral(":/parametrage/images/annule.png"),
                           QStringLiteral("Quitter sans valider les modifications"));
+    definirTailleClient(580, y + 52);
 
-    QWidget* ordre[] = {eMotDePasseEnseignant, eNbReponsesNecessaires, eTpsLEcture, ckMotPasseUtilisateur,
-                        ckSons, ckNewUser, ckImpress, ckAccesRepertItems, ckRespectEspaces, ckRespectMaj,
-                        eRepertoireExercice, eRepertoireBilans, bChoixRepExo, bChoixRepBillans, bChoixPolice,
-                        bSauve, bAnnule};
-    for (size_t i = 1; i < std::size(ordre); ++i)
+    QList<QWidget*> ordre = {eMotDePasseEnseignant, eNbReponsesNecessaires, eTpsLEcture, ckMotPasseUtilisateur,
+                             ckSons, ckNewUser, ckImpress, ckAccesRepertItems, ckRespectEspaces, ckEnregSon,
+                             ckRespectMaj, eRepertoireExercice, eRepertoireBilans, eLogSon, bChoixRepExo,
+                             bChoixRepBillans, bChoixRepLogSon, bChoixPolice, bSauve, bAnnule};
+    ordre.removeAll(nullptr);
+    for (qsizetype i = 1; i < ordre.size(); ++i)
         setTabOrder(ordre[i - 1], ordre[i]);
 
     textes_ = {{QStringLiteral("eMotDePasseEnseignant"), eMotDePasseEnseignant},
@@ -124,14 +146,21 @@ void TfParametrage::creerControles()
               {QStringLiteral("ckNewUser"), ckNewUser},
               {QStringLiteral("ckImpress"), ckImpress},
               {QStringLiteral("ckAccesRepertItems"), ckAccesRepertItems},
-              {QStringLiteral("ckRespectEspaces"), ckRespectEspaces},
               {QStringLiteral("ckRespectMaj"), ckRespectMaj}};
+    if (ckRespectEspaces)
+        cases_.insert(QStringLiteral("ckRespectEspaces"), ckRespectEspaces);
+    if (ckEnregSon)
+        cases_.insert(QStringLiteral("ckEnregSon"), ckEnregSon);
+    if (eLogSon)
+        textes_.insert(QStringLiteral("eLogSon"), eLogSon);
 
     relier(bSauve, &TfParametrage::bSauveClick);
     relier(bAnnule, &TfParametrage::bAnnuleClick);
     relier(bChoixRepExo, &TfParametrage::bChoixRepExoClick);
     relier(bChoixRepBillans, &TfParametrage::bChoixRepBillansClick);
     relier(bChoixPolice, &TfParametrage::bChoixPoliceClick);
+    if (bChoixRepLogSon)
+        relier(bChoixRepLogSon, &TfParametrage::bChoixRepLogSonClick);
 }
 
 ValeursParametrage TfParametrage::valeursControles() const
@@ -197,6 +226,20 @@ void TfParametrage::bChoixRepBillansClick()
 {
     if (const auto dossier = plateforme().dialogueDossier(plateforme().dossierCourant()))
         eRepertoireBilans->setText(*dossier);
+}
+
+void TfParametrage::bChoixRepLogSonClick()
+{
+    DemandeFichier demande;
+    demande.mode = DemandeFichier::Mode::Ouvrir;
+    demande.filtre = QStringLiteral("Programmes|*.exe;*.bat|Tous les fichiers|*.*");
+    // The folder of the program already chosen, where the teacher will look for another one.
+    const QString dossierActuel = QFileInfo(resoudreChemin(eLogSon->text())).path();
+    demande.dossierInitial = !rogner(eLogSon->text()).isEmpty() && existeDossier(dossierActuel)
+                                 ? dossierActuel
+                                 : plateforme().dossierCourant();
+    if (const auto fichier = plateforme().dialogueFichier(demande))
+        eLogSon->setText(*fichier);
 }
 
 void TfParametrage::bChoixPoliceClick()

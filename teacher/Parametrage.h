@@ -26,12 +26,17 @@ public:
     QCheckBox* ckNewUser;
     QCheckBox* ckImpress;
     QCheckBox* ckAccesRepertItems;
-    QCheckBox* ckRespectEspaces;
+    // The controls of one program only are null in the other: the spaces rule is Ombrivelle's,
+    // the sound recording and its program the dictation program's.
+    QCheckBox* ckRespectEspaces = nullptr;
+    QCheckBox* ckEnregSon = nullptr;
     QCheckBox* ckRespectMaj;
     QLineEdit* eRepertoireExercice;
     QLineEdit* eRepertoireBilans;
+    QLineEdit* eLogSon = nullptr;
     QPushButton* bChoixRepExo;
     QPushButton* bChoixRepBillans;
+    QPushButton* bChoixRepLogSon = nullptr;
     QPushButton* bChoixPolice;
     QPushButton* bSauve;
     QPushButton* bAnnule;
@@ -44,10 +49,12 @@ public:
     QLabel* lNewUser;
     QLabel* lImpress;
     QLabel* lAccesRepertItems;
-    QLabel* lRespectEspaces;
+    QLabel* lRespectEspaces = nullptr;
+    QLabel* lEnregSon = nullptr;
     QLabel* lRespectMaj;
     QLabel* lRepertoireExercice;
     QLabel* lRepertoireBilans;
+    QLabel* lLogSon = nullptr;
     QLabel* lPolice;
 
     // Handlers
@@ -57,6 +64,7 @@ public:
     void bChoixRepExoClick();
     void bChoixRepBillansClick();
     void bChoixPoliceClick();
+    void bChoixRepLogSonClick();
 
     // Routines
     void AfficherParametres();

@@ -23,6 +23,8 @@ public:
     virtual void imprimerTampon(TfBilans& f) const;
     // Whether printing is switched off while the password tab is shown.
     virtual bool impressionSelonOnglet() const { return true; }
+    // The sound recorder of bMagneto (Ombrivelle has no such button: nothing).
+    virtual void demarrerEnregistreur(TfBilans&) const {}
     // The pupil's files in the order in which the deletion removes them.
     virtual QStringList fichiersASupprimer(const QString& repertoireGroupe, const QString& eleve) const;
 };
