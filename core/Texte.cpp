@@ -86,15 +86,6 @@ bool toutAscii(QByteArrayView octets)
     return true;
 }
 
-bool contientC1(const QString& texte)
-{
-    for (QChar c : texte)
-        if (c.unicode() >= 0x80 && c.unicode() <= 0x9F)
-            return true;
-    return false;
-}
-
-
 // Whether the bytes are well-formed UTF-8. It stops at the first fault: a Windows-1252 file,
 // the common case, is told at its first accented letter instead of being decoded whole first.
 bool utf8BienForme(QByteArrayView octets)
@@ -137,6 +128,18 @@ bool utf8BienForme(QByteArrayView octets)
     return true;
 }
 
+// Whether the bytes (without their mark) are read as UTF-8: well formed, not plain ASCII, and
+// holding no C1 control (C2 80 to C2 9F), which would mean Windows-1252 bytes after all.
+bool luEnUtf8(QByteArrayView v)
+{
+    if (toutAscii(v) || !utf8BienForme(v))
+        return false;
+    for (qsizetype i = 0; i + 1 < v.size(); ++i)
+        if (static_cast<unsigned char>(v[i]) == 0xC2 && static_cast<unsigned char>(v[i + 1]) < 0xA0)
+            return false;
+    return true;
+}
+
 } // namespace
 
 QString decoderFichier(const QByteArray& octets)
@@ -144,14 +147,8 @@ QString decoderFichier(const QByteArray& octets)
     QByteArrayView v(octets);
     if (v.startsWith(marqueOrdre))
         v = v.sliced(3);
-    if (!toutAscii(v) && utf8BienForme(v)) {
-        // A C1 control read from UTF-8 means the bytes were Windows-1252 after all ("\xC2\x94"
-        // is "Â”" there): reading them as UTF-8 would change the text at the next save.
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        QString t = utf8.decode(v);
-        if (!utf8.hasError() && !contientC1(t))
-            return t;
-    }
+    if (luEnUtf8(v))
+        return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless).decode(v);
     return depuisWindows1252(v);
 }
 
@@ -284,8 +281,21 @@ void AjouterTexte(const QString& chemin, const QString& texte)
     const QString reel = resoudreChemin(chemin);
     if (!existeFichier(reel))
         return;
+    // A file that a Linux editor saved in UTF-8 takes UTF-8: Windows-1252 bytes appended to it
+    // would make the whole file read back as Windows-1252, its accents garbled.
+    QByteArray octets = versWindows1252(texte);
+    if (!toutAscii(octets)) {
+        QByteArray existants;
+        if (lireFichierRegulier(reel, existants)) {
+            QByteArrayView v(existants);
+            if (v.startsWith(marqueOrdre))
+                v = v.sliced(3);
+            if (luEnUtf8(v))
+                octets = texte.toUtf8();
+        }
+    }
     // Lines must not be lost silently: a failed append is the I/O error.
-    if (ajouterAuFichier(reel, versWindows1252(texte)) == ResultatAjout::Echec)
+    if (ajouterAuFichier(reel, octets) == ResultatAjout::Echec)
         throw ErreurES(chemin);
 }
 

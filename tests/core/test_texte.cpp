@@ -90,6 +90,25 @@ TEST(Texte, AjoutsEtFichiersVides)
     EXPECT_TRUE(CreerFichierVide(s.chemin("Journal.TXT")));
     EXPECT_EQ(s.lireOctets("journal.txt"), QByteArray());
     EXPECT_FALSE(CreerFichierVide(s.chemin("absent/x.txt")));
+
+    // A log saved in UTF-8 by a Linux editor keeps its encoding, so its accents stay readable;
+    // one in Windows-1252, or with C1 bytes that only Windows-1252 explains, keeps that one.
+    const struct {
+        QByteArray avant, apres;
+    } cas[] = {
+        {"\xC3\xA9t\xC3\xA9\r\n", "\xC3\xA9t\xC3\xA9\r\nr\xC3\xA9ussi\r\n"},
+        {"\xEF\xBB\xBF\xC3\xA9t\xC3\xA9\r\n", "\xEF\xBB\xBF\xC3\xA9t\xC3\xA9\r\nr\xC3\xA9ussi\r\n"},
+        {"\xE9t\xE9\r\n", "\xE9t\xE9\r\nr\xE9ussi\r\n"},
+        {"d\xC2\x94\r\n", "d\xC2\x94\r\nr\xE9ussi\r\n"},
+        {"ascii\r\n", "ascii\r\nr\xE9ussi\r\n"},
+    };
+    for (const auto& c : cas) {
+        s.ecrireOctets("journal.txt", c.avant);
+        const QString avant = lireTexte(s.chemin("journal.txt"));
+        AjouterLigne(s.chemin("journal.txt"), QStringLiteral("réussi"));
+        EXPECT_EQ(s.lireOctets("journal.txt"), c.apres);
+        EXPECT_EQ(lireTexte(s.chemin("journal.txt")), avant + QStringLiteral("réussi\r\n"));
+    }
 }
 
 TEST(Texte, RognageCasseEtMiseEnForme)
