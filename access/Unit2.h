@@ -5,7 +5,7 @@
 #include <QList>
 
 #include "Arborescences.h"
-#include "ChoixAccueil.h"
+#include "ChoixGroupeEleve.h"
 #include "Fiche.h"
 
 class QComboBox;

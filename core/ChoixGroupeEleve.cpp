@@ -8,17 +8,33 @@ public:
     QString texteEleve() const override { return QString(); }
 };
 
-const ChoixGroupeEleve* courant = nullptr;
+const ChoixGroupeEleve& ouAucun(const ChoixGroupeEleve* choix)
+{
+    static const AucunChoix aucun;
+    return choix ? *choix : aucun;
+}
+
+const ChoixGroupeEleve* accueil = nullptr;
+const ChoixGroupeEleve* bilans = nullptr;
 
 } // namespace
 
+const ChoixGroupeEleve& choixAccueil()
+{
+    return ouAucun(accueil);
+}
+
+void definirChoixAccueil(const ChoixGroupeEleve* choix)
+{
+    accueil = choix;
+}
+
 const ChoixGroupeEleve& choixBilans()
 {
-    static const AucunChoix aucun;
-    return courant ? *courant : aucun;
+    return ouAucun(bilans);
 }
 
 void definirChoixBilans(const ChoixGroupeEleve* choix)
 {
-    courant = choix;
+    bilans = choix;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The group and the pupil that a window's two lists show, read as their texts. The results
-// window registers its own: the print forms take their selection from it.
+// The group and the pupil that a window's two lists show, read as their texts. The welcome
+// screen registers its own: the results window starts from it, and prints for its pupil. The
+// results window registers its own: the print forms take their selection from it.
 
 #include <QString>
 
@@ -11,6 +12,8 @@ public:
     virtual QString texteEleve() const = 0;
 };
 
-// The results window's choice; empty texts while no results window exists.
+// Each window's choice; empty texts while that window does not exist.
+const ChoixGroupeEleve& choixAccueil();
+void definirChoixAccueil(const ChoixGroupeEleve* choix);
 const ChoixGroupeEleve& choixBilans();
 void definirChoixBilans(const ChoixGroupeEleve* choix);

@@ -4,7 +4,7 @@
 // module ("MODULE ENSEIGNANT"), where the teacher chooses a group and a pupil, and deletes
 // pupils, edits their files and reaches the data folders, the settings and the help.
 
-#include "ChoixAccueil.h"
+#include "ChoixGroupeEleve.h"
 #include "Fiche.h"
 
 class QComboBox;

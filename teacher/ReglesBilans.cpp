@@ -6,7 +6,7 @@
 #include <QTextEdit>
 
 #include "Bilans.h"
-#include "ChoixAccueil.h"
+#include "ChoixGroupeEleve.h"
 #include "Chemins.h"
 #include "Etat.h"
 #include "FenetreExercice.h"

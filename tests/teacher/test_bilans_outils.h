@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "Bilans.h"
-#include "ChoixAccueil.h"
+#include "ChoixGroupeEleve.h"
 #include "Etat.h"
 #include "Seance.h"
 #include "Unit1.h"
