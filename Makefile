@@ -58,7 +58,7 @@ san: deps
 
 test-san: san
 	cd $(BUILD_SAN) && QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-		ctest --output-on-failure -j $$(nproc)
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure -j $$(nproc)
 
 # Each target from a working copy of its seed corpus (the repository's corpus is never
 # written). A finding stops with the input saved beside it: add it to fuzz/corpus/<target>/
