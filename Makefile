@@ -1,4 +1,5 @@
 # make run: builds and starts Ombrivelle on the sample classroom.
+# make run-castiflore: builds and starts Castiflore on the same sample classroom.
 # make test: builds and runs the tests.
 # make test-san: the tests again, built with clang, AddressSanitizer and UndefinedBehaviorSanitizer.
 # make fuzz: each fuzz target for FUZZ_SECONDES seconds (60 by default), from its seed corpus.
@@ -17,7 +18,7 @@ PAQUETS := cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-translation
 SHELL := /bin/bash
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps build run test san test-san fuzz fuzz-ci clean
+.PHONY: all deps build run run-castiflore test san test-san fuzz fuzz-ci clean
 
 all: build
 
@@ -40,6 +41,13 @@ run: build
 	cp $(BUILD)/apps/ombrivelle $(CLASSE)/ombrivelle
 	cd $(CLASSE) && ./ombrivelle
 
+# The same program folder: both executables side by side, sharing the results folder.
+run-castiflore: build
+	mkdir -p $(CLASSE)
+	cp -rn data/. $(CLASSE)/
+	cp $(BUILD)/apps/castiflore $(CLASSE)/castiflore
+	cd $(CLASSE) && ./castiflore
+
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $$(nproc)
 
@@ -50,7 +58,7 @@ san: deps
 
 test-san: san
 	cd $(BUILD_SAN) && QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-		ctest --output-on-failure -j $$(nproc)
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure -j $$(nproc)
 
 # Each target from a working copy of its seed corpus (the repository's corpus is never
 # written). A finding stops with the input saved beside it: add it to fuzz/corpus/<target>/

@@ -43,9 +43,14 @@ QString ReglesDeroulement::cleReussite(const Deroulement& d, const QString&) con
     return d.ItemCourant;
 }
 
-QString ReglesDeroulement::cleEchec(const Deroulement& d) const
+QStringList ReglesDeroulement::clesEchec(const Deroulement& d) const
 {
-    return d.ItemCourant;
+    return {d.ItemCourant};
+}
+
+QString ReglesDeroulement::nomExercice(const QString& exercice) const
+{
+    return NomExercice(exercice);
 }
 
 // ---- The run --------------------------------------------------------------------------------
@@ -95,6 +100,20 @@ QStringList Deroulement::Charger(const ContenuExercice& contenu)
         }
     }
     return sansReponse;
+}
+
+void Deroulement::ChargerItems(const QStringList& lignes, int nbItemsDisponibles, int ordreAleatoire)
+{
+    TableItems.clear();
+    TableItems.reserve(lignes.size());
+    for (const QString& ligne : lignes)
+        TableItems.append({ligne, 'N'});
+    NbItems = static_cast<int>(lignes.size());
+    NbItemsDisponibles = nbItemsDisponibles;
+    OrdreAleatoire = ordreAleatoire;
+    EnteteExercice.clear();
+    MotsPermutes = 0;
+    UnMotSuffit = 0;
 }
 
 void Deroulement::Vider()
@@ -154,7 +173,7 @@ void Deroulement::EcrireDebut()
 {
     if (eleve())
         AjouterAuDetail(FichierDetail(), {LigneDebutExercice(plateforme().maintenant(), NbItems,
-                                                             NomExercice(etat.ExerciceCourant),
+                                                             NomExerciceCourant(),
                                                              regles_->libelleDebut())});
     NbReussisPremierEssai = 0;
     if (fenetre)
@@ -196,7 +215,7 @@ QString Deroulement::ChoisirItemSuivant()
 
     const QString& ligne = TableItems[choisi].Ligne;
     ligneChoisie_ = ligne;
-    const qsizetype barre = ligne.indexOf(QLatin1Char('|'));
+    const qsizetype barre = regles_->lignesAvecReponses() ? ligne.indexOf(QLatin1Char('|')) : -1;
     Consigne = barre < 0 ? ligne : ligne.left(barre);
     Reponses = barre < 0 ? QString() : ligne.mid(barre + 1);
     ItemCourant = Consigne;
@@ -229,7 +248,8 @@ void Deroulement::ReponseFausse(const QString& saisie)
 {
     if (eleve()) {
         if (NbEssais == 1)
-            MarquerEchec(regles_->cleEchec(*this));
+            for (const QString& cle : regles_->clesEchec(*this))
+                MarquerEchec(cle);
         regles_->journaliserEchec(*this, saisie.isEmpty() ? QStringLiteral("...") : saisie);
     }
     // 5 at the first attempt, then 3, 2, 1, 0; an item asked again is worth 1, then 0.
@@ -273,7 +293,7 @@ FinExercice Deroulement::Terminer()
     if (eleve()) {
         AjouterAuDetail(FichierDetail(), BlocFinExercice(TempsExercice, Score, NoteMaxi()));
         AjouterAuxExos(FichierExos(), LigneExos(DateFichier(plateforme().maintenant().date()), true, Score,
-                                                NoteMaxi(), NomExercice(etat.ExerciceCourant)));
+                                                NoteMaxi(), NomExerciceCourant()));
     }
     FinExercice f;
     f.texte = QStringLiteral("Bravo ") + etat.EleveCourant + QStringLiteral(" !\r") + QStringLiteral("Exercice terminé en ")
@@ -292,7 +312,12 @@ void Deroulement::Interrompre()
         return;
     AjouterAuDetail(FichierDetail(), BlocInterruption(TempsExercice));
     AjouterAuxExos(FichierExos(), LigneExos(DateFichier(plateforme().maintenant().date()), false, Score,
-                                            NoteMaxi(), NomExercice(etat.ExerciceCourant)));
+                                            NoteMaxi(), NomExerciceCourant()));
+}
+
+QString Deroulement::NomExerciceCourant() const
+{
+    return regles_->nomExercice(etat.ExerciceCourant);
 }
 
 QString Deroulement::LettreNote() const

@@ -41,10 +41,15 @@ public:
     virtual void journaliserEchec(const Deroulement& d, const QString& montree) const;
     // What a right answer leaves in the log; tape is the text typed.
     virtual void journaliserReussite(const Deroulement& d, const QString& tape) const;
-    // The key under which a first-attempt success is counted, and a first-attempt miss ends the
-    // run of successes: Ombrivelle uses the prompt for both.
+    // The key under which a first-attempt success is counted, and the keys whose run of
+    // successes a first-attempt miss ends: Ombrivelle uses the prompt for both.
     virtual QString cleReussite(const Deroulement& d, const QString& tape) const;
-    virtual QString cleEchec(const Deroulement& d) const;
+    virtual QStringList clesEchec(const Deroulement& d) const;
+    // The exercise's display name, from ExerciceCourant: Ombrivelle's file name less ".txt".
+    virtual QString nomExercice(const QString& exercice) const;
+    // Whether an item's line holds its prompt, a "|" and its answers (Ombrivelle); when not,
+    // the whole line is the item (the dictation's file names).
+    virtual bool lignesAvecReponses() const { return true; }
 };
 
 // The end of an exercise as the end question shows it.
@@ -86,6 +91,8 @@ public:
     // Loads the exercise's items, keeping those still to work for the pupil (the successes
     // table must be loaded). Gives the candidate lines without "|", to be reported and skipped.
     QStringList Charger(const ContenuExercice& contenu);
+    // Items already listed and kept by the program itself, each a whole line, in their order.
+    void ChargerItems(const QStringList& lignes, int nbItemsDisponibles, int ordreAleatoire);
     // Nothing left to answer (an exercise that could not be loaded).
     void Vider();
     // The number-of-items dialog's draw: keeps `nombre` items at the head of the table, drawn
@@ -124,6 +131,8 @@ public:
     // recorded.
     void Interrompre();
     int NoteMaxi() const { return NbItems * 5; }
+    // The display name of the exercise in hand, by the program's rule.
+    QString NomExerciceCourant() const;
     QString LettreNote() const;
 
     // ---- Clock -------------------------------------------------------------------------------

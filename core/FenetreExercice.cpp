@@ -1,11 +1,17 @@
 #include "FenetreExercice.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 #include "Bruitage.h"
 #include "Deroulement.h"
 #include "Etat.h"
 #include "Exercice.h"
 #include "Fiche.h"
+#include "Chemins.h"
 #include "Plateforme.h"
+#include "Profil.h"
+#include "Texte.h"
 
 namespace {
 FenetreExercice* principale = nullptr;
@@ -28,7 +34,7 @@ void FenetreExercice::LancerExerciceSuivant()
     if (plateforme().finDemandee())
         return;
     deroulement().RepartirDeZero();
-    afficherNomExercice(NomExercice(etat.ExerciceCourant));
+    afficherNomExercice(deroulement().NomExerciceCourant());
 }
 
 void FenetreExercice::QuitterLeLogiciel(int pauseMillisecondes)
@@ -40,4 +46,31 @@ void FenetreExercice::QuitterLeLogiciel(int pauseMillisecondes)
         plateforme().dormir(pauseMillisecondes);
     }
     f.Close();
+}
+
+QString fichierIniDepuisArguments(const QStringList& arguments)
+{
+    const QString parDefaut = plateforme().dossierProgramme() + profil().fichierIni;
+    if (arguments.isEmpty())
+        return parDefaut;
+    const QString argument = arguments.first();
+    if (existeFichier(argument))
+        return QFileInfo(resoudreChemin(argument)).absoluteFilePath();
+    afficherBoite(QStringLiteral("Le fichier INI passé en paramètre (") + argument + QStringLiteral(") est introuvable"),
+                  TypeBoite::Avertissement);
+    return parDefaut;
+}
+
+void sonderEcriture(const std::function<QString()>& nomFichierTest)
+{
+    for (int essai = 0; essai < 10; ++essai) {
+        const QString sonde = nomFichierTest();
+        if (existe(sonde))
+            continue;
+        if (!CreerFichierVide(sonde))
+            etat.EcriturePossible = 0;
+        else if (existeFichier(sonde))
+            QFile::remove(resoudreChemin(sonde));
+        break;
+    }
 }

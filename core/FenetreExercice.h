@@ -4,6 +4,8 @@
 // these intents, and never read a value back from it.
 
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 #include "Police.h"
 
@@ -48,6 +50,15 @@ public:
     virtual Police policeProposee() = 0;
     virtual void changerPoliceReponse(const Police& police) = 0;
 };
+
+// The settings file named by the command line: the first argument when it names a file (made
+// absolute, so that a change of the current folder keeps it), else the program's own beside the
+// executable, after a warning when the argument names none.
+QString fichierIniDepuisArguments(const QStringList& arguments);
+// The write probe of the first activation: an empty file of the given name is created in the
+// program folder and deleted again; EcriturePossible becomes 0 when it could not be created.
+// A name that exists already is never touched: another one is drawn.
+void sonderEcriture(const std::function<QString()>& nomFichierTest);
 
 // The main window of the running program.
 FenetreExercice& fenetreExercice();

@@ -20,7 +20,7 @@ void ChargerReussites()
     if (etat.EleveCourant.isEmpty())
         return;
     const QString chemin = FichierReussites();
-    if (!existeFichier(chemin)) {
+    if (profil().reussitesAbsentesPermises && !existeFichier(chemin)) {
         table.fichierSource = chemin;
         return;
     }

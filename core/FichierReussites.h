@@ -11,7 +11,8 @@ class TableDesReussites;
 QString FichierReussites();
 
 // Fills etat.TableReussites and etat.NbItemsDejaReussis from the current pupil's file; the guest
-// and a missing file leave the table empty. A read error raises the run-time input/output error.
+// leaves the table empty, and so does a missing file where the program allows one. A read error
+// raises the run-time input/output error.
 void ChargerReussites();
 
 enum class Enregistrement {

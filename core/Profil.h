@@ -26,6 +26,9 @@ struct Profil {
     bool lireEnregistrementSon = false;
     bool lireCheminLogSon = false;
     bool sauvegardeReussites = true;      // ".old" backup and recovery of the successes file
+    // A missing successes file loads as an empty table; when false, loading it is the run-time
+    // input/output error (the welcome screen creates it before).
+    bool reussitesAbsentesPermises = true;
     int minimumChoixItems = 1;            // the number-of-items dialog opens above this count
     // The feedback box and the end question take the application title as caption; when false,
     // they keep the program's name (the dictation program's design caption).

@@ -25,6 +25,7 @@ const Profil& profilCastiflore()
         r.lireEnregistrementSon = true;
         r.lireCheminLogSon = true;
         r.sauvegardeReussites = false;
+        r.reussitesAbsentesPermises = false;
         r.minimumChoixItems = 4;
         r.legendeTitreApplication = false;
         r.choixItems = {4, 10, 20, 40, 60, 80, 100};

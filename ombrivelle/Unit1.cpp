@@ -182,20 +182,7 @@ void TForm1::creerControles()
 
 void TForm1::FormCreate(const QStringList& arguments)
 {
-    const QString parDefaut = plateforme().dossierProgramme() + profil().fichierIni;
-    if (arguments.isEmpty()) {
-        etat.FichierIni = parDefaut;
-    } else {
-        const QString argument = arguments.first();
-        if (existeFichier(argument)) {
-            etat.FichierIni = QFileInfo(resoudreChemin(argument)).absoluteFilePath();
-        } else {
-            afficherBoite(QStringLiteral("Le fichier INI passé en paramètre (") + argument
-                              + QStringLiteral(") est introuvable"),
-                          TypeBoite::Avertissement);
-            etat.FichierIni = parDefaut;
-        }
-    }
+    etat.FichierIni = fichierIniDepuisArguments(arguments);
     etat.MotDePasseEnseignant.clear();
     etat.RepertoireBilans.clear();
     etat.PremiereActivation = 1;
@@ -226,17 +213,7 @@ void TForm1::FormActivate()
     if (etat.NbReponsesNecessaires < 1)
         etat.NbReponsesNecessaires = 999;
 
-    // Write probe in the program folder; never touches a file it did not create.
-    for (int essai = 0; essai < 10; ++essai) {
-        const QString sonde = NomFichierTest();
-        if (existe(sonde))
-            continue;
-        if (!CreerFichierVide(sonde))
-            etat.EcriturePossible = 0;
-        else if (existeFichier(sonde))
-            QFile::remove(resoudreChemin(sonde));
-        break;
-    }
+    sonderEcriture([this] { return NomFichierTest(); });
 
     titreApplication() = profil().titre;
     setWindowTitle(titreApplication());

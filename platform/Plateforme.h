@@ -52,6 +52,10 @@ public:
 
     // Plays a sound file asynchronously; a sound that cannot be played is skipped silently.
     virtual void jouerSon(const QString& chemin) = 0;
+    // Plays an item of an exercise on the same player, from its start, asynchronously: the
+    // sound playing is closed first. False when the file cannot be opened as a sound; nothing
+    // plays then.
+    virtual bool jouerItem(const QString& chemin) = 0;
     // Opens a document, folder or web address with the desktop's handler; false on failure.
     virtual bool ouvrir(const QString& cible) = 0;
     virtual bool lancerProgramme(const QString& programme, const QStringList& arguments) = 0;

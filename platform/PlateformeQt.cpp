@@ -21,6 +21,7 @@
 
 #include "Chemins.h"
 #include "Fiche.h"
+#include "Fichiers.h"
 #include "ImpressionQt.h"
 
 namespace {
@@ -219,16 +220,58 @@ void PlateformeQt::dormir(int millisecondes)
         QThread::msleep(static_cast<unsigned long>(millisecondes));
 }
 
-void PlateformeQt::jouerSon(const QString& chemin)
+QMediaPlayer& PlateformeQt::lecteur()
 {
+    // A player whose last sound could not be opened keeps its pipeline in error, and would hold
+    // the next sound back for a second: it is replaced.
+    if (lecteur_ && lecteur_->mediaStatus() == QMediaPlayer::InvalidMedia) {
+        delete lecteur_;
+        lecteur_ = nullptr;
+        sortie_ = nullptr;
+    }
     if (!lecteur_) {
         lecteur_ = new QMediaPlayer(qApp);
         sortie_ = new QAudioOutput(lecteur_);
         lecteur_->setAudioOutput(sortie_);
     }
-    lecteur_->stop();
-    lecteur_->setSource(QUrl::fromLocalFile(QFileInfo(chemin).absoluteFilePath()));
-    lecteur_->play();
+    return *lecteur_;
+}
+
+void PlateformeQt::jouerSon(const QString& chemin)
+{
+    QMediaPlayer& l = lecteur();
+    l.stop();
+    l.setSource(QUrl::fromLocalFile(QFileInfo(chemin).absoluteFilePath()));
+    l.play();
+}
+
+bool PlateformeQt::jouerItem(const QString& chemin)
+{
+    QMediaPlayer& l = lecteur();
+    l.stop();
+    const QFileInfo fichier(chemin);
+    if (genreFichier(chemin) != GenreFichier::Regulier || !fichier.isReadable()) {
+        l.setSource(QUrl());
+        return false;
+    }
+    const QUrl source = QUrl::fromLocalFile(fichier.absoluteFilePath());
+    if (l.source() != source || l.mediaStatus() == QMediaPlayer::NoMedia) {
+        l.setSource(source);
+        // The pupil is told at once when the item cannot be opened: the media layer opens it on
+        // its own threads, and only its reports are taken meanwhile (no input).
+        QElapsedTimer attente;
+        attente.start();
+        while (l.mediaStatus() == QMediaPlayer::LoadingMedia && attente.elapsed() < 5000) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            QThread::msleep(2);
+        }
+        if (l.mediaStatus() == QMediaPlayer::InvalidMedia || l.mediaStatus() == QMediaPlayer::NoMedia)
+            return false;
+    }
+    // Every listening plays the item from its start.
+    l.setPosition(0);
+    l.play();
+    return true;
 }
 
 bool PlateformeQt::ouvrir(const QString& cible)

@@ -24,6 +24,7 @@ public:
     void repeindre(QWidget* w) override;
     void dormir(int millisecondes) override;
     void jouerSon(const QString& chemin) override;
+    bool jouerItem(const QString& chemin) override;
     bool ouvrir(const QString& cible) override;
     bool lancerProgramme(const QString& programme, const QStringList& arguments) override;
     void viderPressePapiers() override;
@@ -46,6 +47,8 @@ public:
     // "name-2.pdf", "name-3.pdf" ...
     void imprimerDansPdf(const QString& fichier, int copies = 1);
     int travauxImprimes() const { return travaux_; }
+    // For tests: the one player of the sounds, none before the first sound.
+    QMediaPlayer* lecteurSons() const { return lecteur_; }
 
 private:
     // The topmost window of ours that is open (a modal form, else the main window), other than one.
@@ -55,6 +58,8 @@ private:
     QPrinter& imprimante();
     // Before a job in PDF mode: the file of that job.
     void preparerTravail();
+    // The player of every sound, made at the first one.
+    QMediaPlayer& lecteur();
 
     std::unique_ptr<QPrinter> imprimante_;
     QString pdf_;

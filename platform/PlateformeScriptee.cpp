@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "Chemins.h"
+#include "Fichiers.h"
 
 QString nomTypeBoite(TypeBoite t)
 {
@@ -179,6 +180,20 @@ void PlateformeScriptee::dormir(int millisecondes)
 void PlateformeScriptee::jouerSon(const QString& chemin)
 {
     journal.append(QStringLiteral("son ") + QFileInfo(chemin).fileName());
+}
+
+bool PlateformeScriptee::jouerItem(const QString& chemin)
+{
+    QByteArray octets;
+    bool lisible = lireFichierRegulier(chemin, octets);
+    if (lisible) {
+        const bool mpeg = octets.size() >= 2 && static_cast<unsigned char>(octets[0]) == 0xFF
+                          && (static_cast<unsigned char>(octets[1]) & 0xE0) == 0xE0;
+        lisible = octets.startsWith("RIFF") || octets.startsWith("ID3") || mpeg;
+    }
+    journal.append(QStringLiteral("son ") + QFileInfo(chemin).fileName()
+                   + (lisible ? QString() : QStringLiteral(" illisible")));
+    return lisible;
 }
 
 bool PlateformeScriptee::ouvrir(const QString& cible)

@@ -62,6 +62,9 @@ public:
     void repeindre(QWidget* w) override;
     void dormir(int millisecondes) override;
     void jouerSon(const QString& chemin) override;
+    // An item plays when it is a regular file that begins as a sound file does (RIFF, an ID3
+    // tag or an MPEG frame): "son <name>"; else "son <name> illisible" and false.
+    bool jouerItem(const QString& chemin) override;
     bool ouvrir(const QString& cible) override;
     bool lancerProgramme(const QString& programme, const QStringList& arguments) override;
     void viderPressePapiers() override;

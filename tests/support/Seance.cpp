@@ -15,9 +15,14 @@
 #include "Etat.h"
 #include "Fiche.h"
 #include "Fiches.h"
+#include "FichesCastiflore.h"
 #include "Profil.h"
+#include "ProfilCastiflore.h"
+#include "ReglesAccueil.h"
+#include "ReglesBilans.h"
 #include "Texte.h"
 #include "Unit1.h"
+#include "Unit1Castiflore.h"
 
 namespace {
 
@@ -46,7 +51,7 @@ QByteArray octetsLignes(const QStringList& lignes)
     return r;
 }
 
-Seance::Seance(bool classeExemple)
+Seance::Seance(bool classeExemple, Programme quel) : programme_(quel)
 {
     programme = QDir(dossier_.path()).canonicalPath() + QStringLiteral("/");
     if (classeExemple)
@@ -55,14 +60,19 @@ Seance::Seance(bool classeExemple)
     p.echec = [](const QString& m) { ADD_FAILURE() << m.toStdString(); };
     installerPlateforme(&p);
     reinitialiserEtat();
-    definirProfil(profilOmbrivelle());
-    titreApplication() = profilOmbrivelle().nomProgramme;
+    // Ombrivelle's rules unless the dictation program's forms install theirs.
+    definirReglesAccueil(nullptr);
+    definirReglesBilans(nullptr);
+    const Profil& profilProgramme = quel == Programme::Castiflore ? profilCastiflore() : profilOmbrivelle();
+    definirProfil(profilProgramme);
+    titreApplication() = profilProgramme.nomProgramme;
     Fiche::fenetrePrincipale = nullptr;
 }
 
 Seance::~Seance()
 {
     fiches_.reset();
+    fichesCastiflore_.reset();
     if (p.etapesRestantes() > 0)
         ADD_FAILURE() << p.etapesRestantes() << " étape(s) du script jamais atteinte(s)";
     installerPlateforme(nullptr);
@@ -70,14 +80,25 @@ Seance::~Seance()
 
 void Seance::creerFiches(const QStringList& arguments)
 {
-    fiches_ = std::make_unique<FichesOmbrivelle>(arguments);
+    if (programme_ == Programme::Castiflore)
+        fichesCastiflore_ = std::make_unique<FichesCastiflore>(arguments);
+    else
+        fiches_ = std::make_unique<FichesOmbrivelle>(arguments);
 }
 
 void Seance::demarrer(const QStringList& arguments)
 {
-    if (!fiches_)
+    if (!fiches_ && !fichesCastiflore_)
         creerFiches(arguments);
-    p.montrerPrincipale(*Form1);
+    if (programme_ == Programme::Castiflore)
+        p.montrerPrincipale(*castiflore::Form1);
+    else
+        p.montrerPrincipale(*Form1);
+}
+
+void Seance::parametres(const QStringList& lignes) const
+{
+    ecrireLignes(profil().fichierIni, lignes);
 }
 
 void Seance::ecrireLignes(const QString& relatif, const QStringList& lignes) const

@@ -1,6 +1,6 @@
 #pragma once
-// A scripted session of Ombrivelle in a program folder of its own: the scripted platform, the
-// shared state back to a fresh start, and (on demand) every form of the program.
+// A scripted session of one of the programs in a program folder of its own: the scripted
+// platform, the shared state back to a fresh start, and (on demand) every form of the program.
 
 #include <QByteArray>
 #include <QStringList>
@@ -9,16 +9,19 @@
 
 #include "PlateformeScriptee.h"
 
+class FichesCastiflore;
 class FichesOmbrivelle;
 class QAbstractButton;
 class QComboBox;
 class QListWidget;
 class QWidget;
 
+enum class Programme { Ombrivelle, Castiflore };
+
 class Seance {
 public:
     // With the sample classroom copied into the program folder, or an empty folder.
-    explicit Seance(bool classeExemple = true);
+    explicit Seance(bool classeExemple = true, Programme programme = Programme::Ombrivelle);
     ~Seance();
 
     PlateformeScriptee p;
@@ -34,12 +37,14 @@ public:
     void ecrireOctets(const QString& relatif, const QByteArray& octets) const;
     QByteArray lireOctets(const QString& relatif) const;
     bool existe(const QString& relatif) const;
-    // The settings file: the given lines, in place of the sample one.
-    void parametres(const QStringList& lignes) const { ecrireLignes(QStringLiteral("ombrivelle.ini"), lignes); }
+    // The settings file of the program: the given lines, in place of the sample one.
+    void parametres(const QStringList& lignes) const;
 
 private:
     QTemporaryDir dossier_;
+    Programme programme_;
     std::unique_ptr<FichesOmbrivelle> fiches_;
+    std::unique_ptr<FichesCastiflore> fichesCastiflore_;
 };
 
 // Windows-1252 bytes of lines, each ended by CR LF.
