@@ -5,12 +5,10 @@
 
 #include <QComboBox>
 #include <QFileInfo>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
+#include "Pdf.h"
 #include "Bilans.h"
 #include "BilansCastiflore.h"
 #include "Etat.h"
@@ -18,44 +16,9 @@
 #include "ProfilCastiflore.h"
 #include "VisionneuseTexte.h"
 
-namespace {
-
-QString sortie(const QString& programme, const QStringList& arguments)
-{
-    QProcess p;
-    p.start(programme, arguments);
-    if (!p.waitForFinished(30000))
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-QString infoPdf(const QString& fichier, const QString& champ)
-{
-    const auto m = QRegularExpression(QStringLiteral("^") + champ + QStringLiteral(":[ ]*(.*)$"),
-                                      QRegularExpression::MultilineOption)
-                       .match(sortie(QStringLiteral("pdfinfo"), {fichier}));
-    return m.hasMatch() ? m.captured(1).trimmed() : QStringLiteral("<absent>");
-}
-
-// The box of the first word of the PDF that is this word: left edge and height, in points.
-QPair<double, double> boiteDuMot(const QString& fichier, const QString& mot)
-{
-    const QString html = sortie(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), fichier, QStringLiteral("-")});
-    const auto m = QRegularExpression(QStringLiteral("xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" "
-                                                     "yMax=\"([0-9.]+)\">")
-                                      + mot + QStringLiteral("<"))
-                       .match(html);
-    if (!m.hasMatch())
-        return {-1, -1};
-    return {m.captured(1).toDouble(), m.captured(3).toDouble() - m.captured(2).toDouble()};
-}
-
-} // namespace
-
 TEST(BilansCastiflorePdf, UnDocumentPagineSansTitre)
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()
-        || QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+    if (!outilsPoppler())
         GTEST_SKIP() << "pdftotext et pdfinfo (paquet poppler-utils) sont absents : l'impression ne peut être relue";
     QTemporaryDir dossier;
     PlateformeQt p;
@@ -81,13 +44,13 @@ TEST(BilansCastiflorePdf, UnDocumentPagineSansTitre)
         EXPECT_EQ(infoPdf(pdf, "Title"), QString());
         const int pages = infoPdf(pdf, "Pages").toInt();
         EXPECT_GE(pages, 2);
-        const QString premiere = sortie("pdftotext", {"-layout", "-f", "1", "-l", "1", pdf, "-"});
+        const QString premiere = sortieProgramme("pdftotext", {"-layout", "-f", "1", "-l", "1", pdf, "-"});
         const QStringList debut = premiere.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         ASSERT_GE(debut.size(), 2) << premiere.toStdString();
         EXPECT_EQ(debut[0].trimmed(), QStringLiteral("Bilan détaillé de : Léa"));
         EXPECT_EQ(debut[1].trimmed(), QStringLiteral("Item réussi la vache en 1 s."));
         const QString derniere =
-            sortie("pdftotext", {"-layout", "-f", QString::number(pages), "-l", QString::number(pages), pdf, "-"});
+            sortieProgramme("pdftotext", {"-layout", "-f", QString::number(pages), "-l", QString::number(pages), pdf, "-"});
         EXPECT_TRUE(derniere.contains(QStringLiteral("Item réussi la vache en 150 s."))) << derniere.toStdString();
         EXPECT_FALSE(derniere.contains(QStringLiteral("Bilan détaillé de")));
         // No TAB before the lines, and text of a readable size (the box's 11 pixels are 8 points).

@@ -5,12 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "Pdf.h"
 #include "Etat.h"
 #include "ImpressionReussites.h"
 #include "PlateformeQt.h"
@@ -20,15 +19,6 @@
 using namespace outilsImpression;
 
 namespace {
-
-QString sortie(const QString& programme, const QStringList& arguments)
-{
-    QProcess p;
-    p.start(programme, arguments);
-    if (!p.waitForFinished(30000))
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 void ecrire(const QString& chemin, const QStringList& lignes)
 {
@@ -42,8 +32,7 @@ void ecrire(const QString& chemin, const QStringList& lignes)
 
 TEST(ImpressionPdf, DeuxElevesUnePageChacun)
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()
-        || QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+    if (!outilsPoppler())
         GTEST_SKIP() << "pdftotext et pdfinfo (paquet poppler-utils) sont absents : l'impression ne peut être relue";
     QTemporaryDir dossier;
     const QString racine = dossier.path() + QStringLiteral("/_Bilans/");
@@ -70,10 +59,10 @@ TEST(ImpressionPdf, DeuxElevesUnePageChacun)
         EXPECT_EQ(p.travauxImprimes(), 1);
         ASSERT_TRUE(QFileInfo::exists(pdf));
         const auto pages = QRegularExpression(QStringLiteral("^Pages:\\s*(\\d+)"), QRegularExpression::MultilineOption)
-                               .match(sortie(QStringLiteral("pdfinfo"), {pdf}));
+                               .match(sortieProgramme(QStringLiteral("pdfinfo"), {pdf}));
         EXPECT_EQ(pages.captured(1), QStringLiteral("2"));
-        const QString page1 = sortie("pdftotext", {"-layout", "-f", "1", "-l", "1", pdf, "-"});
-        const QString page2 = sortie("pdftotext", {"-layout", "-f", "2", "-l", "2", pdf, "-"});
+        const QString page1 = sortieProgramme("pdftotext", {"-layout", "-f", "1", "-l", "1", pdf, "-"});
+        const QString page2 = sortieProgramme("pdftotext", {"-layout", "-f", "2", "-l", "2", pdf, "-"});
         EXPECT_TRUE(page1.contains("[Groupe : CM1]") && page1.contains("[Utilisateur : Léa]")) << page1.toStdString();
         EXPECT_TRUE(page1.contains("un cheval, des ... | 3")) << page1.toStdString();
         EXPECT_TRUE(page1.contains("un journal, des ... | 1-0")) << page1.toStdString();

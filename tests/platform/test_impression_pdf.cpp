@@ -4,47 +4,19 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextDocument>
 
+#include "Pdf.h"
 #include "Impression.h"
 #include "PlateformeQt.h"
 
 namespace {
 
-QString sortie(const QString& programme, const QStringList& arguments)
-{
-    QProcess p;
-    p.start(programme, arguments);
-    if (!p.waitForFinished(30000))
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-bool outilsPoppler()
-{
-    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()
-           && !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty();
-}
-
-QString infoPdf(const QString& fichier, const QString& champ)
-{
-    const QString info = sortie(QStringLiteral("pdfinfo"), {fichier});
-    const auto m = QRegularExpression(QStringLiteral("^") + champ + QStringLiteral(":[ ]*(.*)$"),
-                                      QRegularExpression::MultilineOption)
-                       .match(info);
-    return m.hasMatch() ? m.captured(1).trimmed() : QStringLiteral("<absent>");
-}
-
 // The left edge of the first word of the PDF that is this word.
 double gaucheDuMot(const QString& fichier, const QString& mot)
 {
-    const QString html = sortie(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), fichier, QStringLiteral("-")});
-    const auto m = QRegularExpression(QStringLiteral("xMin=\"([0-9.]+)\"[^>]*>") + mot + QStringLiteral("<")).match(html);
-    return m.hasMatch() ? m.captured(1).toDouble() : -1;
+    return boiteDuMot(fichier, mot).first;
 }
 
 class ImpressionPdf : public ::testing::Test {
@@ -86,7 +58,7 @@ TEST_F(ImpressionPdf, TexteBrutAvecRetraitEtCopiesEnTravauxSepares)
         ASSERT_TRUE(QFileInfo::exists(f));
         EXPECT_EQ(infoPdf(f, "Pages"), "1");
         EXPECT_EQ(infoPdf(f, "Title"), "Bilan de Léa");
-        const QString texte = sortie("pdftotext", {f, "-"});
+        const QString texte = sortieProgramme("pdftotext", {f, "-"});
         EXPECT_TRUE(texte.contains("Bilan exercices de : Léa")) << texte.toStdString();
         EXPECT_TRUE(texte.contains("Dictée 3 réussie")) << texte.toStdString();
         // The TAB indents its line.
@@ -110,10 +82,10 @@ TEST_F(ImpressionPdf, TexteRicheSurDeuxPagesSansTitre)
     const QString f = chemin("detail.pdf");
     EXPECT_EQ(infoPdf(f, "Pages"), "2");
     EXPECT_EQ(infoPdf(f, "Title"), "");
-    const QString page2 = sortie("pdftotext", {"-f", "2", "-l", "2", f, "-"});
+    const QString page2 = sortieProgramme("pdftotext", {"-f", "2", "-l", "2", f, "-"});
     EXPECT_TRUE(page2.contains("Ligne 120 du bilan")) << page2.toStdString();
     EXPECT_FALSE(page2.contains("Bilan détaillé de : Léa"));
-    EXPECT_TRUE(sortie("pdftotext", {"-f", "1", "-l", "1", f, "-"}).contains("Bilan détaillé de : Léa"));
+    EXPECT_TRUE(sortieProgramme("pdftotext", {"-f", "1", "-l", "1", f, "-"}).contains("Bilan détaillé de : Léa"));
 }
 
 TEST_F(ImpressionPdf, DocumentVideSansFeuilleEtImprimanteInaccessible)

@@ -5,12 +5,10 @@
 
 #include <QComboBox>
 #include <QFileInfo>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
+#include "Pdf.h"
 #include "Bilans.h"
 #include "Etat.h"
 #include "PlateformeQt.h"
@@ -19,28 +17,17 @@
 
 namespace {
 
-QString sortie(const QString& programme, const QStringList& arguments)
-{
-    QProcess p;
-    p.start(programme, arguments);
-    if (!p.waitForFinished(30000))
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 // The left edge of the first word of the PDF that is this word.
 double gaucheDuMot(const QString& fichier, const QString& mot)
 {
-    const QString html = sortie(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), fichier, QStringLiteral("-")});
-    const auto m = QRegularExpression(QStringLiteral("xMin=\"([0-9.]+)\"[^>]*>") + mot + QStringLiteral("<")).match(html);
-    return m.hasMatch() ? m.captured(1).toDouble() : -1;
+    return boiteDuMot(fichier, mot).first;
 }
 
 } // namespace
 
 TEST(BilansPdf, LOngletDetailImprimeEnDeuxCopies)
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+    if (!outilsPoppler())
         GTEST_SKIP() << "pdftotext (paquet poppler-utils) est absent : l'impression ne peut être relue";
     QTemporaryDir dossier;
     PlateformeQt p;
@@ -61,7 +48,7 @@ TEST(BilansPdf, LOngletDetailImprimeEnDeuxCopies)
         for (const QString& fichier : {pdf, dossier.path() + QStringLiteral("/detail-2.pdf")}) {
             SCOPED_TRACE(fichier.toStdString());
             ASSERT_TRUE(QFileInfo::exists(fichier));
-            const QString texte = sortie(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), fichier, QStringLiteral("-")});
+            const QString texte = sortieProgramme(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), fichier, QStringLiteral("-")});
             const QStringList lignes = texte.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
             ASSERT_GE(lignes.size(), 3) << texte.toStdString();
             EXPECT_EQ(lignes[0].trimmed(), QStringLiteral("Bilan détaillé de : Léa"));
