@@ -414,7 +414,7 @@ TEST(FichiersSurs, MotsPermutesTriesCommeLaRegle)
     }
     EXPECT_GT(justes, 500); // the draws do reach the right answers
 
-    // Eight times the words: about eight times the time, not sixty-four (best of three, so
+    // Eight times the words: about eight times the time, not sixty-four (best of seven, so
     // that a busy machine does not decide).
     auto duree = [](int n) {
         QStringList mots, inverses;
@@ -426,7 +426,7 @@ TEST(FichiersSurs, MotsPermutesTriesCommeLaRegle)
         ReglesComparaison r;
         r.motsPermutes = true;
         qint64 meilleure = std::numeric_limits<qint64>::max();
-        for (int essai = 0; essai < 3; ++essai) {
+        for (int essai = 0; essai < 7; ++essai) {
             QElapsedTimer chrono;
             chrono.start();
             EXPECT_TRUE(ReponseCorrecte(a, t, r));
@@ -435,5 +435,5 @@ TEST(FichiersSurs, MotsPermutesTriesCommeLaRegle)
         return meilleure;
     };
     const qint64 petite = duree(4000), grande = duree(32000);
-    EXPECT_LT(grande, 25 * petite) << petite << " ns, puis " << grande << " ns";
+    EXPECT_LT(grande, 32 * petite) << petite << " ns, puis " << grande << " ns";
 }
