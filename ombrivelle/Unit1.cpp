@@ -35,30 +35,6 @@ TForm1* Form1 = nullptr;
 
 namespace {
 
-const char* const adresseSite = "https://www.talvorenne.fr/";
-
-QLabel* etiquette(QWidget* parent, const QRect& r, int pixels, bool gras = false)
-{
-    auto* l = new QLabel(parent);
-    l->setGeometry(r);
-    l->setAlignment(Qt::AlignCenter);
-    QFont f = l->font();
-    f.setPixelSize(pixels);
-    f.setBold(gras);
-    l->setFont(f);
-    return l;
-}
-
-// A transparent area over the background picture that only carries a hint.
-QLabel* zoneBulle(QWidget* parent, const QRect& r, const QString& bulle)
-{
-    auto* l = new QLabel(parent);
-    l->setGeometry(r);
-    l->setToolTip(bulle);
-    l->setAttribute(Qt::WA_TranslucentBackground);
-    return l;
-}
-
 QTextEdit* boiteTexte(QWidget* parent, const QRect& r, bool lectureSeule)
 {
     auto* e = new QTextEdit(parent);
@@ -72,34 +48,22 @@ QTextEdit* boiteTexte(QWidget* parent, const QRect& r, bool lectureSeule)
     return e;
 }
 
-QToolButton* boutonPlat(QWidget* parent, const QRect& r, const QString& image, const QString& bulle)
-{
-    auto* b = new QToolButton(parent);
-    b->setGeometry(r);
-    b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setIcon(QIcon(image));
-    b->setIconSize(r.size() - QSize(4, 4));
-    b->setToolTip(bulle);
-    return b;
-}
-
 } // namespace
 
-TForm1::TForm1(const QStringList& arguments)
+// The design of the window. Its pictures live in the static libraries: they are brought in
+// before any is loaded, outside any namespace, where the resources' own functions are.
+static DessinFenetreExercice dessin()
 {
-    // The pictures of the windows live in the static libraries: bring them in.
     Q_INIT_RESOURCE(ombrivelle_images);
     Q_INIT_RESOURCE(access_images);
-    setObjectName(QStringLiteral("Form1"));
+    return {QSize(631, 431), QStringLiteral(":/images/fond_principal.jpg"), QStringLiteral(":/images/logo.png"),
+            QRect(170, 8, 405, 28), QPoint(584, 4), QStringLiteral(":/images/stop.png")};
+}
+
+TForm1::TForm1(const QStringList& arguments) : FenetreExerciceCommune(dessin())
+{
     Form1 = this;
-    definirFenetreExercice(this);
-    definirCadre(false, Echappement::Ignore);
-    definirPlacement(Placement::Ecran);
-    definirTailleClient(631, 431);
-    definirFond(bleuCiel());
     creerControles();
-    Timer1 = plateforme().creerMinuterie(1000, [this] { Timer1Timer(); });
     FormCreate(arguments);
 }
 
@@ -113,42 +77,6 @@ TForm1::~TForm1()
 
 void TForm1::creerControles()
 {
-    FondEcran = new QLabel(this);
-    FondEcran->setGeometry(0, 0, 631, 431);
-    FondEcran->setPixmap(QPixmap(QStringLiteral(":/images/fond_principal.jpg")));
-
-    Image1 = new QLabel(this);
-    Image1->setGeometry(0, 0, 161, 97);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
-    Image1->setToolTip(QStringLiteral("Rendez-vous sur le site de Talvorenne"));
-    Image1->setCursor(Qt::PointingHandCursor);
-    Image1->installEventFilter(this);
-
-    lDossierCourant = etiquette(this, QRect(170, 8, 405, 28), 20);
-
-    lEnJeu = zoneBulle(this, QRect(10, 110, 155, 55), QStringLiteral("Nombre de points en jeu"));
-    lScore = zoneBulle(this, QRect(10, 175, 77, 55), QStringLiteral("Mon score"));
-    lScoreMaxi = zoneBulle(this, QRect(88, 175, 77, 55), QStringLiteral("Score maximum"));
-    lItemsReussis = zoneBulle(this, QRect(10, 240, 77, 55),
-                              QStringLiteral("Nombre d'items réussis au premier essai"));
-    lReponses = zoneBulle(this, QRect(88, 240, 77, 55), QStringLiteral("Nombre d'items de la partie"));
-    lTempsEffectif = zoneBulle(this, QRect(10, 305, 155, 55), QStringLiteral("Temps effectif"));
-
-    lBonus = etiquette(this, QRect(15, 130, 145, 30), 24, true);
-    lNote = etiquette(this, QRect(15, 195, 65, 30), 22, true);
-    lNote->setToolTip(QStringLiteral("Mon score"));
-    lNoteMaxi = etiquette(this, QRect(92, 195, 68, 30), 22, true);
-    lNbItemsRepondus = etiquette(this, QRect(15, 260, 65, 30), 22, true);
-    lNbItemsRepondus->setToolTip(QStringLiteral("Nombre d'items réussis au 1er essai"));
-    lNbItemsTotal = etiquette(this, QRect(92, 260, 68, 30), 22, true);
-    lTemps = etiquette(this, QRect(12, 325, 151, 30), 16, true);
-
-    bStop = new QPushButton(this);
-    bStop->setGeometry(584, 4, 39, 41);
-    bStop->setIcon(QIcon(QStringLiteral(":/images/stop.png")));
-    bStop->setIconSize(QSize(31, 33));
-    bStop->setToolTip(QStringLiteral("Quitter l'exercice"));
-
     eModele = boiteTexte(this, QRect(180, 45, 442, 150), true);
     eMotATraduire = boiteTexte(this, QRect(180, 205, 442, 52), true);
     eSaisie = boiteTexte(this, QRect(180, 267, 396, 64), false);
@@ -192,92 +120,17 @@ void TForm1::FormCreate(const QStringList& arguments)
     etat.AjoutNouvelEleve = 1;
 }
 
-QString TForm1::NomFichierTest()
-{
-    return plateforme().dossierProgramme() + QStringLiteral("Bilan_")
-           + QString::number(plateforme().hasard(10000000)) + QStringLiteral(".txt");
-}
-
-void TForm1::FormActivate()
-{
-    // Modal windows close during the sequence and give the focus back: it must not run again.
-    if (etat.PremiereActivation == 0 || activationEnCours_)
-        return;
-    activationEnCours_ = true;
-    etat.EcriturePossible = 1;
-    ChargerParametres();
-    if (plateforme().finDemandee()) {
-        activationEnCours_ = false;
-        return;
-    }
-    if (etat.NbReponsesNecessaires < 1)
-        etat.NbReponsesNecessaires = 999;
-
-    sonderEcriture([this] { return NomFichierTest(); });
-
-    titreApplication() = profil().titre;
-    setWindowTitle(titreApplication());
-    LancerExerciceSuivant();
-    etat.PremiereActivation = 0;
-    activationEnCours_ = false;
-}
-
-void TForm1::FormClose()
-{
-    EnregistrerReussites();
-}
-
-void TForm1::EnregistrerReussites()
-{
-    if (::EnregistrerReussites() == Enregistrement::Recupere)
-        plateforme().boite(titreRecuperationReussites(), messageRecuperationReussites(), TypeBoite::Simple,
-                           BoutonsBoite::Ok);
-}
-
 void TForm1::ChargerParametres()
 {
-    const LectureParametres lecture = LireParametres(etat.FichierIni, etat, FontDialog1);
-    appliquerParametres(lecture);
-    FontDialog1 = lecture.police;
-    for (const QString& message : lecture.messages)
-        afficherBoite(message, TypeBoite::Simple, BoutonsBoite::Ok);
-    if (!lecture.fichierTrouve) {
-        Close();
+    if (!lireParametres())
         return;
-    }
     appliquerPolice(eSaisie, false);
     appliquerPolice(eMotATraduire, false);
-}
-
-void TForm1::appliquerPolice(QTextEdit* boite, bool noir)
-{
-    QTextCharFormat f;
-    f.setFontFamilies({FontDialog1.nom});
-    f.setProperty(QTextFormat::FontPixelSize, qRound(FontDialog1.taillePoints * 96.0 / 72.0));
-    f.setFontWeight(FontDialog1.style & 1 ? QFont::Bold : QFont::Normal);
-    f.setFontItalic(FontDialog1.style & 2);
-    f.setFontUnderline(FontDialog1.style & 4);
-    f.setFontStrikeOut(FontDialog1.style & 8);
-    f.setForeground(noir ? QColor(Qt::black) : couleurDepuisWindows(FontDialog1.couleur));
-    QTextCursor c(boite->document());
-    c.select(QTextCursor::Document);
-    c.setCharFormat(f);
-    boite->setCurrentCharFormat(f);
-}
-
-void TForm1::Timer1Timer()
-{
-    deroulement().Tic();
 }
 
 void TForm1::eModeleExit()
 {
     plateforme().viderPressePapiers();
-}
-
-void TForm1::Image1Click()
-{
-    plateforme().ouvrir(QString::fromLatin1(adresseSite));
 }
 
 void TForm1::bStopClick()
@@ -321,33 +174,6 @@ void TForm1::fermerSaisie()
     eSaisie->setEnabled(false);
 }
 
-void TForm1::afficherScore(int note, int noteMaxi)
-{
-    lNote->setText(QString::number(note));
-    lNoteMaxi->setText(QString::number(noteMaxi));
-}
-
-void TForm1::afficherBonus(int points)
-{
-    lBonus->setText(QString::number(points));
-}
-
-void TForm1::afficherCompteurs(int reussisPremierEssai, int nbItems)
-{
-    lNbItemsRepondus->setText(QString::number(reussisPremierEssai));
-    lNbItemsTotal->setText(QString::number(nbItems));
-}
-
-void TForm1::afficherTemps(int secondes)
-{
-    lTemps->setText(FormaterDuree(secondes, true));
-}
-
-void TForm1::afficherNomExercice(const QString& nom)
-{
-    lDossierCourant->setText(nom);
-}
-
 void TForm1::afficherReponse(const QString& reponse)
 {
     eModele->setPlainText(reponse);
@@ -359,21 +185,6 @@ void TForm1::afficherConsignes(const QString& entete)
     eModele->setPlainText(entete);
 }
 
-void TForm1::demarrerHorloge()
-{
-    Timer1->demarrer();
-}
-
-void TForm1::arreterHorloge()
-{
-    Timer1->arreter();
-}
-
-void TForm1::afficherEleve(const QString& eleve)
-{
-    setWindowTitle(titreApplication() + QStringLiteral(" - Elève : ") + eleve);
-}
-
 void TForm1::viderSaisie()
 {
     eSaisie->clear();
@@ -381,21 +192,8 @@ void TForm1::viderSaisie()
 
 Police TForm1::policeProposee()
 {
-    // The instructions box's attributes at its selection, its own font where they say nothing.
-    const QTextCharFormat f = eModele->textCursor().charFormat();
-    const QFont font = f.font().resolve(eModele->document()->defaultFont());
-    Police p;
-    p.nom = font.family();
-    if (font.pointSizeF() > 0)
-        p.taillePoints = qRound(font.pointSizeF());
-    else if (font.pixelSize() > 0)
-        p.taillePoints = qRound(font.pixelSize() * 72.0 / 96.0);
-    p.style = (font.weight() >= QFont::DemiBold ? PoliceGras : 0) | (font.italic() ? PoliceItalique : 0)
-              | (font.underline() ? PoliceSouligne : 0) | (font.strikeOut() ? PoliceBarre : 0);
-    // A box that sets no colour writes in the window-text colour.
-    if (f.hasProperty(QTextFormat::ForegroundBrush))
-        p.couleur = valeurCouleurWindows(f.foreground().color());
-    return p;
+    // The instructions box's attributes at its selection.
+    return policeDe(eModele);
 }
 
 void TForm1::changerPoliceReponse(const Police& police)
@@ -598,10 +396,6 @@ bool TForm1::toucheCommande(int touche)
 
 bool TForm1::eventFilter(QObject* objet, QEvent* evenement)
 {
-    if (objet == Image1 && evenement->type() == QEvent::MouseButtonRelease) {
-        garde([this] { Image1Click(); });
-        return true;
-    }
     if (evenement->type() == QEvent::FocusOut && (objet == eModele || objet == eMotATraduire)) {
         garde([this] { eModeleExit(); });
         return false;
@@ -616,7 +410,7 @@ bool TForm1::eventFilter(QObject* objet, QEvent* evenement)
             return true;
         }
     }
-    return Fiche::eventFilter(objet, evenement);
+    return FenetreExerciceCommune::eventFilter(objet, evenement);
 }
 
 void TForm1::keyPressEvent(QKeyEvent* e)

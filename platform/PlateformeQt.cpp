@@ -1,5 +1,6 @@
 #include "PlateformeQt.h"
 
+#include <QApplication>
 #include <QAudioOutput>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -9,6 +10,8 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLoggingCategory>
 #include <QMediaPlayer>
 #include <QMessageBox>
 #include <QProcess>
@@ -16,6 +19,7 @@
 #include <QPushButton>
 #include <QThread>
 #include <QTimer>
+#include <QTranslator>
 #include <QUrl>
 #include <QWindow>
 
@@ -23,6 +27,43 @@
 #include "Fiche.h"
 #include "Fichiers.h"
 #include "ImpressionQt.h"
+
+namespace {
+
+QtMessageHandler gestionnaireQt = nullptr;
+
+// The sound service of the media layer warns without a category when no sound server runs:
+// it follows the media layer's categories.
+void filtrerMessages(QtMsgType type, const QMessageLogContext& contexte, const QString& message)
+{
+    static const QLoggingCategory multimedia("qt.multimedia");
+    if (message.startsWith(QLatin1String("PulseAudioService:")) && !multimedia.isWarningEnabled())
+        return;
+    if (gestionnaireQt)
+        gestionnaireQt(type, contexte, message);
+}
+
+} // namespace
+
+void preparerBureau()
+{
+    // Qt 6.4's other media backend crashes on machines without a sound device.
+    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "gstreamer");
+    if (qEnvironmentVariableIsEmpty("GST_DEBUG"))
+        qputenv("GST_DEBUG", "0");
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false"));
+    gestionnaireQt = qInstallMessageHandler(filtrerMessages);
+}
+
+void parlerFrancais(QApplication& application)
+{
+    static QTranslator traduction;
+    if (traduction.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        application.installTranslator(&traduction);
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+}
 
 namespace {
 

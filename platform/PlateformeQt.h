@@ -6,9 +6,17 @@
 
 #include "Plateforme.h"
 
+class QApplication;
 class QMediaPlayer;
 class QAudioOutput;
 class QPrinter;
+
+// The classroom's desktop, before the application is made: sound through GStreamer, and a media
+// layer that says nothing when sound cannot be played (QT_LOGGING_RULES and GST_DEBUG still turn
+// its messages on).
+void preparerBureau();
+// Once it is made: Qt's own texts in French, and the French locale.
+void parlerFrancais(QApplication& application);
 
 class PlateformeQt : public Plateforme {
 public:

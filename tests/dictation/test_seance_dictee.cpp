@@ -539,8 +539,9 @@ TEST(SeanceDictee, LigatureEtMajuscules)
         Form1->eSaisie->clear();
         taper(Form1->eSaisie, QString::fromUtf8(c.tape));
         cliquer(Form1->bJaiEcrit);
-        if (!c.juste)
+        if (!c.juste) {
             EXPECT_EQ(texteBrut(Form1->eSaisie), QString::fromUtf8(c.champ));
+        }
         EXPECT_EQ(s.p.finDemandee(), c.juste);
     }
 }

@@ -155,8 +155,9 @@ TEST(Bilans, PreselectionDepuisLAccueil)
             EXPECT_EQ(textes(f.cChoixEleve), c.eleves);
             EXPECT_EQ(f.cChoixEleve->currentText(), c.eleve);
             EXPECT_EQ(f.windowTitle(), "Bilans \"Ombrivelle\" de " + c.eleve);
-            if (c.eleve.isEmpty())
+            if (c.eleve.isEmpty()) {
                 EXPECT_EQ(onglets(f), QStringList({"", "", "", ""}));
+            }
         });
         montrerBilans();
     }
