@@ -56,6 +56,18 @@ bool correspondFiltre(const QString& nom, const FiltreFichiers& filtre)
 
 namespace {
 
+// "OK" (the default) and "Annuler" at the foot of one of our dialogs.
+void ajouterOkAnnuler(QDialog* dialogue, QBoxLayout* disposition)
+{
+    auto* boutons = new QDialogButtonBox(dialogue);
+    QPushButton* ok = boutons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    boutons->addButton(QStringLiteral("Annuler"), QDialogButtonBox::RejectRole);
+    ok->setDefault(true);
+    QObject::connect(boutons, &QDialogButtonBox::accepted, dialogue, &QDialog::accept);
+    QObject::connect(boutons, &QDialogButtonBox::rejected, dialogue, &QDialog::reject);
+    disposition->addWidget(boutons);
+}
+
 bool demanderOuiNon(QWidget* parent, const QString& titre, const QString& texte)
 {
     QMessageBox b(QMessageBox::Question, titre, texte, QMessageBox::NoButton, parent);
@@ -193,13 +205,7 @@ public:
         else
             disposition->addLayout(ligne);
 
-        auto* boutons = new QDialogButtonBox(this);
-        QPushButton* ok = boutons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-        boutons->addButton(QStringLiteral("Annuler"), QDialogButtonBox::RejectRole);
-        ok->setDefault(true);
-        connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-        connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-        disposition->addWidget(boutons);
+        ajouterOkAnnuler(this, disposition);
 
         connect(couleur_, &QComboBox::currentIndexChanged, this, [this] { colorerApercu(); });
         colorerApercu();
@@ -274,13 +280,7 @@ public:
             chemin_->setText(sansBarreFinale(modele_->filePath(j)));
         });
 
-        auto* boutons = new QDialogButtonBox(this);
-        QPushButton* ok = boutons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-        boutons->addButton(QStringLiteral("Annuler"), QDialogButtonBox::RejectRole);
-        ok->setDefault(true);
-        connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-        connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-        disposition->addWidget(boutons);
+        ajouterOkAnnuler(this, disposition);
         chemin_->setFocus();
         chemin_->selectAll();
     }

@@ -101,6 +101,8 @@ private:
     };
     void signaler(const QString& message);
     void ajouterDialogue(Etape e);
+    // A folder or file dialog's answer: the path chosen, or nothing when cancelled.
+    void repondreChemin(const QString& dialogue, std::optional<QString> choisi);
     // The script's step for a dialog of this kind, logged under the given line; nothing when
     // the script expects something else (a failure) or the program is ending.
     std::optional<Etape> etapeDialogue(const QString& genre, const QString& ligne);

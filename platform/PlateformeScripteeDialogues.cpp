@@ -54,17 +54,18 @@ void PlateformeScriptee::repondrePolice(std::optional<Police> choisie)
 
 void PlateformeScriptee::repondreDossier(std::optional<QString> choisi)
 {
-    Etape e;
-    e.dialogue = QStringLiteral("dossier");
-    e.accepte = choisi.has_value();
-    e.chemin = choisi.value_or(QString());
-    ajouterDialogue(e);
+    repondreChemin(QStringLiteral("dossier"), std::move(choisi));
 }
 
 void PlateformeScriptee::repondreFichier(std::optional<QString> choisi)
 {
+    repondreChemin(QStringLiteral("fichier"), std::move(choisi));
+}
+
+void PlateformeScriptee::repondreChemin(const QString& dialogue, std::optional<QString> choisi)
+{
     Etape e;
-    e.dialogue = QStringLiteral("fichier");
+    e.dialogue = dialogue;
     e.accepte = choisi.has_value();
     e.chemin = choisi.value_or(QString());
     ajouterDialogue(e);
