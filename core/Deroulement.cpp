@@ -204,14 +204,15 @@ void Deroulement::OuvrirScore()
 
 void Deroulement::EcrireDebut()
 {
+    // The counters first: a failure told over the window shows them for this exercise.
+    NbReussisPremierEssai = 0;
+    if (fenetre)
+        fenetre->afficherCompteurs(NbReussisPremierEssai, NbItems);
     if (eleve())
         ecrire(FichierDetail(), [this] {
             AjouterAuDetail(FichierDetail(), {LigneDebutExercice(plateforme().maintenant(), NbItems,
                                                                  NomExerciceCourant(), regles_->libelleDebut())});
         });
-    NbReussisPremierEssai = 0;
-    if (fenetre)
-        fenetre->afficherCompteurs(NbReussisPremierEssai, NbItems);
 }
 
 void Deroulement::RepartirDeZero()
