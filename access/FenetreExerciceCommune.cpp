@@ -9,7 +9,6 @@
 #include <QToolButton>
 
 #include "Deroulement.h"
-#include "FichierReussites.h"
 #include "Parametres.h"
 #include "Plateforme.h"
 #include "Profil.h"
@@ -140,9 +139,7 @@ void FenetreExerciceCommune::FormClose()
 
 void FenetreExerciceCommune::EnregistrerReussites()
 {
-    if (::EnregistrerReussites() == Enregistrement::Recupere)
-        plateforme().boite(titreRecuperationReussites(), messageRecuperationReussites(), TypeBoite::Simple,
-                           BoutonsBoite::Ok);
+    deroulement().EnregistrerReussites();
 }
 
 bool FenetreExerciceCommune::lireParametres()

@@ -58,7 +58,7 @@ public:
     void Image1Click();
 
     QString NomFichierTest();
-    // Saves the pupil's successes; a save that had to put the backup back is told.
+    // Saves the pupil's successes; a failure is told as the run's writes are (Deroulement).
     void EnregistrerReussites();
 
     // FenetreExercice

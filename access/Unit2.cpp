@@ -37,12 +37,6 @@ const QString sansGroupe = QStringLiteral("Choisis ton groupe");
 const QString visiteur = QStringLiteral("Visiteur");
 const QString nouveau = QStringLiteral("Nouveau");
 
-// The group folder of a group text; no group (or an empty text) is the results root.
-QString repertoireDuGroupe(const QString& groupe)
-{
-    return groupe.isEmpty() ? etat.RepertoireBilans : etat.RepertoireBilans + groupe + QLatin1Char('/');
-}
-
 // The entry equal to a name up to case, as the file system matches names (the pupil's files
 // are found by the same rule); -1 when none.
 int trouver(const QComboBox* c, const QString& nom)
@@ -230,7 +224,7 @@ void TForm2::FormActivate()
     cChoixUtilisateurChange();
     // The pupil of the previous exercise is not asked again, in the folder where it signed in.
     etat.EleveAuthentifie = etat.EleveCourant;
-    etat.RepertoireAuthentifie = repertoireDuGroupe(etat.GroupeCourant);
+    etat.RepertoireAuthentifie = repertoireDuGroupe(etat.RepertoireBilans, etat.GroupeCourant);
 }
 
 void TForm2::ListerGroupes()
@@ -245,7 +239,7 @@ void TForm2::ListerGroupes()
 void TForm2::cChoixGroupeChange()
 {
     const QString groupe = cChoixGroupe->currentText();
-    etat.RepertoireGroupe = groupe != sansGroupe ? repertoireDuGroupe(groupe) : etat.RepertoireBilans;
+    etat.RepertoireGroupe = repertoireDuGroupe(etat.RepertoireBilans, groupe != sansGroupe ? groupe : QString());
     // Registration only into a group shown in the list, and only while the settings allow it.
     bNouvelEleve->setEnabled(cChoixGroupe->currentIndex() > 0 && etat.AjoutNouvelEleve == 1);
     ListerEleves();
@@ -427,7 +421,7 @@ void TForm2::AppliquerGroupe()
     const QString groupe = cChoixGroupe->currentText();
     if (groupe != sansGroupe) {
         etat.GroupeCourant = groupe;
-        etat.RepertoireGroupe = repertoireDuGroupe(groupe);
+        etat.RepertoireGroupe = repertoireDuGroupe(etat.RepertoireBilans, groupe);
     } else {
         etat.GroupeCourant.clear();
         etat.RepertoireGroupe = etat.RepertoireBilans;

@@ -1,11 +1,13 @@
 #include "Deroulement.h"
 
+#include "ErreurES.h"
 #include "Etat.h"
 #include "Exercice.h"
 #include "FenetreExercice.h"
 #include "FichierDetail.h"
 #include "FichierExos.h"
 #include "FichierReussites.h"
+#include "Fiche.h"
 #include "Plateforme.h"
 #include "Texte.h"
 
@@ -75,6 +77,37 @@ void Deroulement::RemettreLeTempsAZero()
 {
     TempsExercice = 0;
     TempsItem = 0;
+}
+
+void Deroulement::NouvelExercice()
+{
+    RemettreLeTempsAZero();
+    fichiersEnEchec_.clear();
+    echecDit_ = false;
+}
+
+void Deroulement::ecrire(const QString& fichier, const std::function<void()>& ecriture)
+{
+    if (fichiersEnEchec_.contains(fichier))
+        return;
+    try {
+        ecriture();
+    } catch (const ErreurES& e) {
+        fichiersEnEchec_.insert(fichier);
+        if (!echecDit_) {
+            echecDit_ = true;
+            afficherBoite(e.message(), TypeBoite::Erreur);
+        }
+    }
+}
+
+void Deroulement::EnregistrerReussites()
+{
+    ecrire(etat.TableReussites.fichierSource, [] {
+        if (::EnregistrerReussites() == Enregistrement::Recupere)
+            plateforme().boite(titreRecuperationReussites(), messageRecuperationReussites(), TypeBoite::Simple,
+                               BoutonsBoite::Ok);
+    });
 }
 
 QStringList Deroulement::Charger(const ContenuExercice& contenu)
@@ -171,13 +204,15 @@ void Deroulement::OuvrirScore()
 
 void Deroulement::EcrireDebut()
 {
-    if (eleve())
-        AjouterAuDetail(FichierDetail(), {LigneDebutExercice(plateforme().maintenant(), NbItems,
-                                                             NomExerciceCourant(),
-                                                             regles_->libelleDebut())});
+    // The counters first: a failure told over the window shows them for this exercise.
     NbReussisPremierEssai = 0;
     if (fenetre)
         fenetre->afficherCompteurs(NbReussisPremierEssai, NbItems);
+    if (eleve())
+        ecrire(FichierDetail(), [this] {
+            AjouterAuDetail(FichierDetail(), {LigneDebutExercice(plateforme().maintenant(), NbItems,
+                                                                 NomExerciceCourant(), regles_->libelleDebut())});
+        });
 }
 
 void Deroulement::RepartirDeZero()
@@ -250,7 +285,8 @@ void Deroulement::ReponseFausse(const QString& saisie)
         if (NbEssais == 1)
             for (const QString& cle : regles_->clesEchec(*this))
                 MarquerEchec(cle);
-        regles_->journaliserEchec(*this, saisie.isEmpty() ? QStringLiteral("...") : saisie);
+        const QString montree = saisie.isEmpty() ? QStringLiteral("...") : saisie;
+        ecrire(FichierDetail(), [this, &montree] { regles_->journaliserEchec(*this, montree); });
     }
     // 5 at the first attempt, then 3, 2, 1, 0; an item asked again is worth 1, then 0.
     if (Bonus <= 1)
@@ -264,7 +300,7 @@ void Deroulement::ReponseFausse(const QString& saisie)
 void Deroulement::ItemReussi(const QString& saisie)
 {
     if (eleve()) {
-        regles_->journaliserReussite(*this, saisie);
+        ecrire(FichierDetail(), [this, &saisie] { regles_->journaliserReussite(*this, saisie); });
         // An item asked again never counts, even when answered at its first attempt.
         if (NbEssais == 1 && Bonus == 5)
             CompterReussite(regles_->cleReussite(*this, saisie));
@@ -290,11 +326,8 @@ void Deroulement::ItemReussi(const QString& saisie)
 
 FinExercice Deroulement::Terminer()
 {
-    if (eleve()) {
-        AjouterAuDetail(FichierDetail(), BlocFinExercice(TempsExercice, Score, NoteMaxi()));
-        AjouterAuxExos(FichierExos(), LigneExos(DateFichier(plateforme().maintenant().date()), true, Score,
-                                                NoteMaxi(), NomExerciceCourant()));
-    }
+    if (eleve())
+        EcrireFin(true);
     FinExercice f;
     f.texte = QStringLiteral("Bravo ") + etat.EleveCourant + QStringLiteral(" !\r") + QStringLiteral("Exercice terminé en ")
               + FormaterDuree(TempsExercice, false) + QStringLiteral(",\r") + QStringLiteral("avec un score de ")
@@ -308,11 +341,20 @@ void Deroulement::Interrompre()
 {
     ArreterHorloge();
     TempsExercice += TempsItem;
-    if (!eleve())
-        return;
-    AjouterAuDetail(FichierDetail(), BlocInterruption(TempsExercice));
-    AjouterAuxExos(FichierExos(), LigneExos(DateFichier(plateforme().maintenant().date()), false, Score,
-                                            NoteMaxi(), NomExerciceCourant()));
+    if (eleve())
+        EcrireFin(false);
+}
+
+void Deroulement::EcrireFin(bool terminee)
+{
+    ecrire(FichierDetail(), [this, terminee] {
+        AjouterAuDetail(FichierDetail(), terminee ? BlocFinExercice(TempsExercice, Score, NoteMaxi())
+                                                  : BlocInterruption(TempsExercice));
+    });
+    ecrire(FichierExos(), [this, terminee] {
+        AjouterAuxExos(FichierExos(), LigneExos(DateFichier(plateforme().maintenant().date()), terminee, Score,
+                                                NoteMaxi(), NomExerciceCourant()));
+    });
 }
 
 QString Deroulement::NomExerciceCourant() const

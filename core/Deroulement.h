@@ -2,12 +2,15 @@
 // The run of one exercise, knowing no window: the items and their states, the choice of the
 // next item, attempts and the points at stake, score and maximum, item and exercise time,
 // successes and retirement, the grade, and the lines it leaves in the pupil's results files
-// (nothing for the guest). It opens no box: the exercise window shows what it decides, through
-// the intents of FenetreExercice, and asks the user what there is to ask.
+// (nothing for the guest). It opens no box but one: a results file that cannot be written is
+// told here, once an exercise (see ecrire); else the exercise window shows what it decides,
+// through the intents of FenetreExercice, and asks the user what there is to ask.
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "Comparaison.h"
@@ -88,6 +91,9 @@ public:
     // ---- Start --------------------------------------------------------------------------
     // Before the welcome screen: the exercise time from zero.
     void RemettreLeTempsAZero();
+    // The welcome screen was left: a new exercise, its time from zero, and its writes try
+    // again the results files that failed in the previous one.
+    void NouvelExercice();
     // Loads the exercise's items, keeping those still to work for the pupil (the successes
     // table must be loaded). Gives the candidate lines without "|", to be reported and skipped.
     QStringList Charger(const ContenuExercice& contenu);
@@ -135,6 +141,11 @@ public:
     QString NomExerciceCourant() const;
     QString LettreNote() const;
 
+    // ---- The pupil's successes --------------------------------------------------------------
+    // Saves the successes table into the file it was loaded from, as writes of the run are made
+    // (see ecrire); a save that had to put the backup back is told.
+    void EnregistrerReussites();
+
     // ---- Clock -------------------------------------------------------------------------------
     void DemarrerHorloge();
     void ArreterHorloge();
@@ -143,6 +154,15 @@ public:
     void Tic();
 
 private:
+    // A write to a results file of the pupil. A file that cannot be written must not trap the
+    // pupil: the first failure of an exercise is told (the input/output error, naming the
+    // file) and the run goes on; a file that failed is not tried again in the exercise.
+    void ecrire(const QString& fichier, const std::function<void()>& ecriture);
+    // The end block or the interruption block, and the line of the list of exercises.
+    void EcrireFin(bool terminee);
+    QSet<QString> fichiersEnEchec_;
+    bool echecDit_ = false;
+
     std::shared_ptr<const ReglesDeroulement> regles_;
     bool horloge_ = false;
     // The whole line of the item on screen: its entry is the first one not done that holds it.

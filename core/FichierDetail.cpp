@@ -60,8 +60,9 @@ QString LigneTirets()
 
 void AjouterAuDetail(const QString& chemin, const QStringList& lignes)
 {
-    for (const QString& l : lignes)
-        AjouterLigne(chemin, l);
+    // One append for the block: a failure leaves none of it, never its first lines alone.
+    if (!lignes.isEmpty())
+        AjouterTexte(chemin, lignes.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }
 
 QStringList LireDetail(const QString& chemin)

@@ -26,7 +26,7 @@ QStringList BlocInterruption(int secondesExercice);
 // The line of 68 "-" that closes an exercise.
 QString LigneTirets();
 
-// Appends the lines to the log when it exists.
+// Appends the lines to the log when it exists, all of them or none.
 void AjouterAuDetail(const QString& chemin, const QStringList& lignes);
 // The log's lines; a missing file has none; a read error raises the run-time input/output error.
 QStringList LireDetail(const QString& chemin);

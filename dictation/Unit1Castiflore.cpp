@@ -213,7 +213,7 @@ void TForm1::LancerExercice()
 
     etat.ExerciceCourant.clear();
     plateforme().montrerModal(*Form2);
-    d.RemettreLeTempsAZero();
+    d.NouvelExercice();
     if (etat.ExerciceCourant.isEmpty() || plateforme().finDemandee())
         return;
 

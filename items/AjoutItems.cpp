@@ -118,7 +118,7 @@ void TfAjoutItems::bValiderClick()
 
 void TfAjoutItems::AjouterItemsGroupe(const QString& groupe)
 {
-    for (const QString& eleve : listerEleves(etat.RepertoireBilans + groupe + QLatin1Char('/')))
+    for (const QString& eleve : listerEleves(repertoireDuGroupe(etat.RepertoireBilans, groupe)))
         AjouterItemsEleve(groupe, eleve);
 }
 

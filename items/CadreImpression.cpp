@@ -34,7 +34,7 @@ const QString placeEnregistrement = QStringLiteral(" | 9999 XXXXXXXXXXXXXX");
 
 QString FichierReussitesEleve(const QString& groupe, const QString& eleve)
 {
-    return nomFichierResultat(etat.RepertoireBilans + groupe + QLatin1Char('/'), eleve,
+    return nomFichierResultat(repertoireDuGroupe(etat.RepertoireBilans, groupe), eleve,
                               QStringLiteral("Reussites.txt"));
 }
 
@@ -55,7 +55,7 @@ QList<EleveAImprimer> elevesAImprimer(SelectionEleves selection)
     for (const QString& groupe : listerGroupes(etat.RepertoireBilans)) {
         if (!groupeSelectionne(selection, groupe))
             continue;
-        for (const QString& eleve : listerEleves(etat.RepertoireBilans + groupe + QLatin1Char('/')))
+        for (const QString& eleve : listerEleves(repertoireDuGroupe(etat.RepertoireBilans, groupe)))
             if (eleveSelectionne(selection, eleve))
                 r.append({groupe, eleve, FichierReussitesEleve(groupe, eleve)});
     }

@@ -123,7 +123,7 @@ qsizetype partieQuiTient(const DocumentImprime& d, const QString& texte, int lar
 } // namespace
 
 ResultatImpression imprimerTexteBrut(DocumentImprime& d, const QStringList& lignes,
-                                     const QString& titre)
+                                     const QString& titre, int exemplaires)
 {
     if (!d.commencer(titre))
         return ResultatImpression::echec(d.erreur());
@@ -139,7 +139,7 @@ ResultatImpression imprimerTexteBrut(DocumentImprime& d, const QStringList& lign
         }
         return true;
     };
-    for (const QString& ligne : lignes) {
+    auto imprimerLigne = [&](const QString& ligne) {
         qsizetype n = 0;
         while (n < ligne.size() && ligne[n] == QLatin1Char('\t'))
             ++n;
@@ -148,16 +148,27 @@ ResultatImpression imprimerTexteBrut(DocumentImprime& d, const QStringList& lign
         QString reste = sansTabulations(ligne.mid(n));
         do {
             if (!ligneSuivante())
-                return ResultatImpression::echec(d.erreur());
+                return false;
             qsizetype k = partieQuiTient(d, reste, largeur - retrait);
             if (!d.ecrire(retrait, y, reste.left(k)))
-                return ResultatImpression::echec(d.erreur());
+                return false;
             // The blank where the line was cut does not begin the next one.
             if (k < reste.size() && reste[k] == QLatin1Char(' '))
                 ++k;
             reste = reste.mid(k);
             y += h;
         } while (!reste.isEmpty());
+        return true;
+    };
+    for (int exemplaire = 0; exemplaire < exemplaires; ++exemplaire) {
+        if (exemplaire > 0) {
+            if (!d.nouvellePage())
+                return ResultatImpression::echec(d.erreur());
+            y = 0;
+        }
+        for (const QString& ligne : lignes)
+            if (!imprimerLigne(ligne))
+                return ResultatImpression::echec(d.erreur());
     }
     if (!d.terminer())
         return ResultatImpression::echec(d.erreur());
@@ -172,6 +183,7 @@ public:
 
     int largeur() const override { return imprimante_.largeur; }
     int hauteur() const override { return imprimante_.hauteur; }
+    bool versFichier() const override { return imprimante_.versFichier; }
     int hauteurTexte(const QString&) const override { return 100; }
     int largeurTexte(const QString& texte) const override { return 20 * static_cast<int>(texte.size()); }
 

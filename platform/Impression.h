@@ -30,6 +30,8 @@ public:
     // Printable width and height.
     virtual int largeur() const = 0;
     virtual int hauteur() const = 0;
+    // Whether the printer's output is a file: each job then replaces the one before.
+    virtual bool versFichier() const { return false; }
     // Measures in the printer's default font.
     virtual int hauteurTexte(const QString& texte) const = 0;
     virtual int largeurTexte(const QString& texte) const = 0;
@@ -63,9 +65,9 @@ private:
 // The printer used as a plain text device: one job, its default font, the lines one under the
 // other from the top of the page, a new page when a line no longer fits. A TAB at the start of
 // a line indents it by one tab stop; a line wider than the page goes on, indented alike, on the
-// next lines.
+// next lines. With several copies, the job holds them one after the other, each from a new page.
 ResultatImpression imprimerTexteBrut(DocumentImprime& document, const QStringList& lignes,
-                                     const QString& titre = QString());
+                                     const QString& titre = QString(), int exemplaires = 1);
 
 // The steps of a job at which a recording printer can be made to fail.
 enum class OperationImpression { Debut, Texte, NouvellePage, Fin, TexteRiche };
@@ -98,6 +100,7 @@ class ImprimanteEnregistreuse {
 public:
     int largeur = 2400;
     int hauteur = 3300;
+    bool versFichier = false; // its output is a file (see DocumentImprime::versFichier)
     QList<TravailImprime> travaux;
     // Told of each job's start, end, abort and failure, one line each.
     std::function<void(const QString&)> journaliser;

@@ -40,6 +40,7 @@ public:
     explicit DocumentQt(QPrinter& p) : imprimante_(p), police_(policeImprimante()), mesure_(police_, &p) {}
     ~DocumentQt() override { abandonner(); }
 
+    bool versFichier() const override { return !imprimante_.outputFileName().isEmpty(); }
     int largeur() const override { return imprimante_.width(); }
     int hauteur() const override { return imprimante_.height(); }
     int hauteurTexte(const QString&) const override { return mesure_.height(); }

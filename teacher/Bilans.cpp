@@ -357,8 +357,7 @@ void TfBilans::cChoixGroupeChange()
         return;
     // No group selected gives an empty text: the results root itself.
     const QString groupe = cChoixGroupe->currentText();
-    etat.RepertoireGroupe =
-        groupe == sansGroupe ? etat.RepertoireBilans : etat.RepertoireBilans + groupe + QLatin1Char('/');
+    etat.RepertoireGroupe = repertoireDuGroupe(etat.RepertoireBilans, groupe == sansGroupe ? QString() : groupe);
     ListerElevesBilan();
     cChoixEleveChange();
 }

@@ -65,12 +65,16 @@ void ReglesBilans::imprimerTampon(TfBilans& f) const
     QStringList lignes(3);
     for (const QString& l : tampon)
         lignes.append(QLatin1Char('\t') + l);
-    for (int i = 0; i < *copies; ++i) {
-        const ResultatImpression r = imprimerTexteBrut(*plateforme().documentImprime(), lignes, tampon.first());
+    for (int i = 0; i < *copies;) {
+        const std::unique_ptr<DocumentImprime> d = plateforme().documentImprime();
+        // A job each copy, but into a file, which each job would replace: one job holds them all.
+        const int exemplaires = d->versFichier() ? *copies - i : 1;
+        const ResultatImpression r = imprimerTexteBrut(*d, lignes, tampon.first(), exemplaires);
         if (!r) {
             afficherBoite(r.erreur, TypeBoite::Erreur);
             return;
         }
+        i += exemplaires;
     }
 }
 

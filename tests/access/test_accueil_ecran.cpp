@@ -682,3 +682,45 @@ TEST(Accueil, InscriptionDUnNomExistantAuxCapitalesAccentuees)
     montrerAccueil();
     EXPECT_EQ(etat.EleveCourant, QStringLiteral("LÉA"));
 }
+
+// A results folder that does not exist: told when the settings are read, then no group and no
+// pupil anywhere (never the bank's folders in their place), nobody can register, the guest
+// works, and nothing is ever written outside the results folder.
+TEST(Accueil, SansDossierDesBilans)
+{
+    Seance s(false);
+    petiteClasse(s);
+    s.parametres({"REPERTOIRE TEXTES=", "REPERTOIRE BILANS=Absent", "MOT DE PASSE=Prof"});
+    const QString message = QStringLiteral("Le répertoire où se trouve le dossier [_Bilans] est introuvable.\r"
+                                           "Il est nécessaire de redéfinir son chemin d'accès dans le fichier INI.");
+    s.p.boite(ReponseBoite::Ok, message);
+    s.creerFiches();
+    lireReglages();
+    etat.EcriturePossible = 1;
+    EXPECT_EQ(etat.RepertoireBilans, QString());
+    auto vide = [](TForm2& f) {
+        EXPECT_EQ(textes(f.cChoixGroupe), QStringList({"Choisis ton groupe"}));
+        EXPECT_EQ(textes(f.cChoixUtilisateur), QStringList({"Visiteur"}));
+        EXPECT_FALSE(f.bNouvelEleve->isEnabled());
+        EXPECT_FALSE(f.bBilan->isEnabled());
+    };
+    accueil(s, [&](TForm2& f) {
+        vide(f);
+        EXPECT_EQ(textes(f.eRepertoires), QStringList({"[+] Grammaire", "Pluriels"}));
+        cliquer(f.bSuperviseur);
+        vide(f);
+        commencer(f, "Choisis ton groupe", "Visiteur");
+    });
+    motDePasse(s, "prof", "Saisie du mot de passe enseignant");
+    s.p.fenetre<TfBilans>([](TfBilans& f) {
+        EXPECT_EQ(f.cChoixGroupe->count(), 0);
+        EXPECT_EQ(f.cChoixEleve->count(), 0);
+        EXPECT_EQ(etat.RepertoireGroupe, QString());
+        f.Close();
+    });
+    s.p.boite(ReponseBoite::Ok, message);
+    montrerAccueil();
+    EXPECT_EQ(etat.ExerciceCourant, s.chemin("_Exercices_OBV/Pluriels.txt"));
+    EXPECT_EQ(etat.EleveCourant, QString());
+    EXPECT_EQ(QDir(s.chemin("_Exercices_OBV")).entryList(QDir::Files), QStringList({"Pluriels.txt"}));
+}

@@ -6,6 +6,7 @@
 #include "Etat.h"
 #include "Exercice.h"
 #include "FichierReussites.h"
+#include "LimiteEcriture.h"
 #include "Seance.h"
 #include "Texte.h"
 
@@ -33,7 +34,7 @@ QStringList fichier(const Seance& s, const char* suffixe)
 // The run of an exercise up to its first item, as the exercise window starts it.
 QString commencer(Deroulement& d, const QStringList& exercice)
 {
-    d.RemettreLeTempsAZero();
+    d.NouvelExercice();
     d.Charger(lireExercice(exercice));
     d.OuvrirScore();
     const QString item = d.ChoisirItemSuivant();
@@ -225,6 +226,34 @@ TEST(Deroulement, Interruption)
         EXPECT_EQ(s.lireOctets("CM1/Léa_OBV_Exos.txt"),
                   c.eleve ? octetsLignes({"07/12/2026 | Interrompu |   12 /  25 | Pluriels"}) : QByteArray());
     }
+}
+
+// The log cannot grow, the list can: the log's failure is told once and the log is not tried
+// again in the exercise; the list still gets its line; the next exercise tries the log again.
+TEST(Deroulement, JournalImpossibleAEcrire)
+{
+    Seance s(false);
+    lea(s);
+    const QByteArray journal = octetsLignes({QString(300, QLatin1Char('x'))});
+    s.ecrireOctets("CM1/Léa_OBV_Detail.txt", journal);
+    const QString erreur = QStringLiteral("Erreur d'entrée/sortie sur le fichier ") + s.chemin("CM1/Léa_OBV_Detail.txt")
+                           + QStringLiteral(".");
+    Deroulement d;
+    {
+        LimiteEcriture limite(200);
+        s.p.boite(ReponseBoite::Ok, erreur);
+        commencer(d, pluriels);
+        EXPECT_TRUE(soumettre(d, QStringLiteral("chevaux")));
+        d.ChoisirItemSuivant();
+        EXPECT_FALSE(soumettre(d, QStringLiteral("journals")));
+        d.Interrompre();
+        EXPECT_EQ(s.p.journalDe("boite").size(), 1);
+        s.p.boite(ReponseBoite::Ok, erreur);
+        commencer(d, pluriels);
+        EXPECT_EQ(s.p.journalDe("boite").size(), 2);
+    }
+    EXPECT_EQ(s.lireOctets("CM1/Léa_OBV_Detail.txt"), journal);
+    EXPECT_EQ(s.lireOctets("CM1/Léa_OBV_Exos.txt"), octetsLignes({"07/12/2026 | Interrompu |    5 /  10 | Pluriels"}));
 }
 
 TEST(Deroulement, Horloge)

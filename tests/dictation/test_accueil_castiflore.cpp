@@ -353,3 +353,40 @@ TEST(AccueilCastiflore, DossierDExerciceInaccessible)
     EXPECT_EQ(p.etapesRestantes(), 0);
     installerPlateforme(&s.p);
 }
+
+// The default results folder gone: told when the settings are read, then no group and no pupil
+// in the welcome screen nor in the teacher module, nobody can register, and the guest works.
+TEST(AccueilCastiflore, SansDossierDesBilans)
+{
+    SeanceCastiflore c;
+    Seance& s = c.s;
+    QDir(s.chemin("_Bilans")).removeRecursively();
+    const QString message = QStringLiteral("Le répertoire où se trouve le dossier [_bilans] est introuvable.\r"
+                                           "Il est nécessaire de redéfinir son chemin d'accès dans le fichier INI.");
+    s.p.boite(ReponseBoite::Ok, message);
+    auto vide = [](TForm2& f) {
+        EXPECT_EQ(textes(f.cChoixGroupe), QStringList({"Choisis ton groupe"}));
+        EXPECT_EQ(textes(f.cChoixUtilisateur), QStringList({"Visiteur"}));
+        EXPECT_FALSE(f.bNouvelEleve->isEnabled());
+    };
+    accueil(s, [&](TForm2& f) {
+        vide(f);
+        EXPECT_EQ(textes(f.eRepertoires), racine);
+        cliquer(f.bSuperviseur);
+        vide(f);
+        choisirLigne(f.eRepertoires, "Le son œ");
+        cliquer(f.bValider);
+    });
+    motDePasse(s, "prof", "Saisie du mot de passe");
+    s.p.fenetre<TfBilans>([](TfBilans& f) {
+        EXPECT_EQ(f.cChoixGroupe->count(), 0);
+        EXPECT_EQ(f.cChoixEleve->count(), 0);
+        f.Close();
+    });
+    s.p.boite(ReponseBoite::Ok, message);
+    s.p.fenetre<TfChoixNbItems>([](TfChoixNbItems& f) { f.Close(); });
+    c.demarrer();
+    EXPECT_TRUE(etat.EleveCourant.isEmpty());
+    EXPECT_TRUE(etat.ExerciceCourant.endsWith(QStringLiteral("_Exercices_CSF/Le son œ")));
+    EXPECT_FALSE(s.existe("_Bilans"));
+}

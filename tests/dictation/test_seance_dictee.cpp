@@ -16,7 +16,9 @@
 #include "ChoixNbItems.h"
 #include "Deroulement.h"
 #include "Etat.h"
+#include "Bilans.h"
 #include "FichierReussites.h"
+#include "LimiteEcriture.h"
 #include "MessagePerso.h"
 #include "MsgOuiNonPerso.h"
 #include "Profil.h"
@@ -544,4 +546,49 @@ TEST(SeanceDictee, LigatureEtMajuscules)
         }
         EXPECT_EQ(s.p.finDemandee(), c.juste);
     }
+}
+
+// Léa's log and list cannot grow (a file-size limit, which holds for root too; her successes
+// still fit). Each dictation tells it once, goes on to its end, and every way out works at once.
+TEST(SeanceDictee, ResultatsImpossiblesAEcrireDitsUneFoisParDictee)
+{
+    Seance s(false, Programme::Castiflore);
+    classe(s, QStringLiteral("Mots"), {"chat.wav"}, {"BRUITAGE=Non"});
+    for (const char* f : {"Reussites.txt", "Detail.txt", "Exos.txt"})
+        s.ecrireLignes(QStringLiteral("_Bilans/CM1/Léa_CSF_") + QLatin1String(f), {});
+    LimiteEcriture limite;
+    const QString erreur = QStringLiteral("Erreur d'entrée/sortie sur le fichier ")
+                           + s.chemin("_Bilans/CM1/Léa_CSF_Detail.txt") + QStringLiteral(".");
+
+    // The first dictation, to its end, then another one, missed once, then left for a third.
+    accueil(s, QStringLiteral("Léa"), QStringLiteral("Mots"));
+    s.p.boite(ReponseBoite::Ok, erreur);
+    s.demarrer();
+    EXPECT_EQ(s.p.etapesRestantes(), 0);
+    ecouter();
+    bravo(s);
+    finale(s, true);
+    accueil(s, QStringLiteral("Léa"), QStringLiteral("Mots"));
+    s.p.boite(ReponseBoite::Ok, erreur);
+    repondre(QStringLiteral("chat"));
+    ecouter();
+    message(s, QStringLiteral("Ce n'est pas la bonne réponse. Essaie encore."), QStringLiteral("PasBon"));
+    repondre(QStringLiteral("chien"));
+    EXPECT_EQ(Form1->lBonus->text(), QStringLiteral("3"));
+    s.p.fenetre<TfQuitter>([](TfQuitter& f) { cliquer(f.bNouvelExo); });
+    accueil(s, QStringLiteral("Léa"), QStringLiteral("Mots"));
+    s.p.boite(ReponseBoite::Ok, erreur);
+    cliquer(Form1->bStop);
+    EXPECT_EQ(s.p.etapesRestantes(), 0);
+
+    // The third one to its end, the pupil's results shown, and the program ends.
+    ecouter();
+    bravo(s);
+    finale(s, false);
+    s.p.boite(ReponseBoite::Oui, QStringLiteral("Veux-tu voir ton bilan ?"));
+    s.p.fenetre<TfBilans>([](TfBilans& f) { f.Close(); });
+    repondre(QStringLiteral("chat"));
+    EXPECT_TRUE(s.p.finDemandee());
+    EXPECT_EQ(s.p.journalDe("boite Erreur").size(), 3);
+    EXPECT_EQ(s.lireOctets("_Bilans/CM1/Léa_CSF_Reussites.txt"), octetsLignes({"chat|1-1"}));
 }

@@ -6,6 +6,7 @@
 #include <QTextEdit>
 
 #include "AjoutItems.h"
+#include "CadreImpression.h"
 #include "ErreurES.h"
 #include "ItemsPersos.h"
 #include "LimiteEcriture.h"
@@ -126,4 +127,28 @@ TEST(AjoutItems, UnEchecGardeLeTexte)
               "Erreur | " + erreurES(FichierItemsPersos(etat.RepertoireExercices, "CM1", "Léa")));
     EXPECT_FALSE(s.existe(perso + "CM1/Léa.txt"));
     EXPECT_FALSE(s.existe(perso + "CM1/Tom.txt"));
+}
+
+// Without a results folder there is no group and no pupil: nothing is added anywhere, and the
+// print forms find nobody (never the bank's folders, nor pupils registered there by mistake).
+TEST(AjoutItems, SansDossierDesBilans)
+{
+    Seance s(false);
+    propositions(s);
+    s.ecrireLignes("_Exercices_OBV/Conjugaison/Marc_Pwd.txt", {"marc"});
+    s.parametres({"REPERTOIRE TEXTES=", "REPERTOIRE BILANS=Absent"});
+    s.p.boite(ReponseBoite::Ok);
+    ChoixFixe choix;
+    demarrerSansAccueil(s, choix);
+    EXPECT_TRUE(elevesAImprimer(SelectionEleves::Tous).isEmpty());
+    ajout(s, [&](TfAjoutItems& f) {
+        EXPECT_EQ(textes(f.cChoixGroupe), QStringList({"Tous les groupes"}));
+        f.RichEdit1->setPlainText(QStringLiteral("la lune|moon"));
+        cliquer(f.bValider);
+        cliquer(f.bQuitter);
+    });
+    s.p.boite(ReponseBoite::Oui, "Valider pour tous les groupes ?");
+    fBilans->bAjoutItemsClick();
+    EXPECT_EQ(QDir(s.chemin(perso)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"CE2", "CM1"}));
+    EXPECT_EQ(s.lireOctets(perso + "CM1/Léa.txt"), octetsLignes({"zèbre|zebra"}));
 }

@@ -18,7 +18,9 @@
 #include "FichierDetail.h"
 #include "FichierExos.h"
 #include "FichierReussites.h"
+#include "LimiteEcriture.h"
 #include "Profil.h"
+#include "Quitter.h"
 #include "Seance.h"
 #include "Texte.h"
 #include "Unit1.h"
@@ -394,4 +396,45 @@ TEST(Seance, SauvegardeRecupereeDite)
     cliquer(Form1->bStop);
     EXPECT_EQ(s.p.journalDe("boite").last().section(" | ", 1, 1), QStringLiteral("Erreur"));
     EXPECT_EQ(lignes(s, "_Bilans/CM1/Léa_OBV_Reussites.txt"), QStringList({"loup|1", "ours|2"}));
+}
+
+// Léa's log and list cannot grow (a file-size limit, which holds for root too; her successes,
+// a few bytes, still fit). Each exercise tells it once, goes on to its end, and every way out
+// works at the first click.
+TEST(Seance, ResultatsImpossiblesAEcrireDitsUneFoisParExercice)
+{
+    Seance s(false);
+    classe(s, {"##", "chat|chats"}, {"BRUITAGE=Non"});
+    for (const char* f : {"Reussites.txt", "Detail.txt", "Exos.txt"})
+        s.ecrireLignes(QStringLiteral("_Bilans/CM1/Léa_OBV_") + QLatin1String(f), {});
+    LimiteEcriture limite;
+    const QString erreur = QStringLiteral("Erreur d'entrée/sortie sur le fichier ")
+                           + s.chemin("_Bilans/CM1/Léa_OBV_Detail.txt") + QStringLiteral(".");
+
+    // The first exercise, to its end, then another one.
+    accueil(s, QStringLiteral("Léa"));
+    s.p.boite(ReponseBoite::Ok, erreur);
+    s.demarrer();
+    EXPECT_EQ(s.p.etapesRestantes(), 0);
+    message(s);
+    s.p.boite(ReponseBoite::Ok, QStringLiteral("Il n'y a plus d'items à retravailler dans cet exercice !"));
+    finale(s, true);
+    accueil(s, QStringLiteral("Léa"));
+    s.p.boite(ReponseBoite::Ok, erreur);
+    repondre(s, QStringLiteral("chats"));
+    EXPECT_EQ(Form1->lNote->text(), QStringLiteral("0"));
+    EXPECT_TRUE(Form1->bJaiEcrit->isEnabled());
+
+    // The second one left for a third through the stop button, the third one quit.
+    s.p.fenetre<TfQuitter>([](TfQuitter& f) { cliquer(f.bNouvelExo); });
+    accueil(s, QStringLiteral("Léa"));
+    s.p.boite(ReponseBoite::Ok, erreur);
+    cliquer(Form1->bStop);
+    EXPECT_EQ(s.p.etapesRestantes(), 0);
+    s.p.fenetre<TfQuitter>([](TfQuitter& f) { cliquer(f.bQuitter); });
+    cliquer(Form1->bStop);
+
+    EXPECT_TRUE(s.p.finDemandee());
+    EXPECT_EQ(s.p.journalDe("boite Erreur").size(), 3);
+    EXPECT_EQ(s.lireOctets("_Bilans/CM1/Léa_OBV_Reussites.txt"), octetsLignes({"chat|1"}));
 }

@@ -82,14 +82,27 @@ TEST(BilansImpression, SelectionEtTexteEntierEnTravauxSepares)
         f.PageControl1->setCurrentWidget(f.TabSheet4);
         f.bImprimeClick();
         EXPECT_EQ(s.p.imprimante.travaux.size(), 4);
+
+        // Three copies into a file, which each job would replace: one job, a copy a page.
+        s.p.imprimante.versFichier = true;
+        f.PageControl1->setCurrentWidget(f.TabSheet1);
+        cliquer(f.bImprime);
+        ASSERT_EQ(s.p.imprimante.travaux.size(), 5);
+        EXPECT_EQ(s.p.imprimante.travaux[4].pages, 3);
+        QStringList copies;
+        for (const QString page : {"1 ", "2 ", "3 "})
+            for (const QString& l : dessins(s.p.imprimante.travaux[1]))
+                copies.append(page + l.mid(2));
+        EXPECT_EQ(dessins(s.p.imprimante.travaux[4]), copies);
     });
     s.p.repondreImpression(1);
     s.p.repondreImpression(2);
     s.p.repondreImpression(std::nullopt);
     s.p.repondreImpression(0);
     s.p.repondreImpression(1);
+    s.p.repondreImpression(3);
     montrerBilans();
-    EXPECT_EQ(s.p.journalDe("impression début").size(), 4);
+    EXPECT_EQ(s.p.journalDe("impression début").size(), 5);
 }
 
 TEST(BilansImpression, FaceEleveEtPanneDeLImprimante)

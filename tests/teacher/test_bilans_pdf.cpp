@@ -44,19 +44,23 @@ TEST(BilansPdf, LOngletDetailImprimeEnDeuxCopies)
         const QString pdf = dossier.path() + QStringLiteral("/detail.pdf");
         p.imprimerDansPdf(pdf, 2);
         f.bImprimeClick();
-        EXPECT_EQ(p.travauxImprimes(), 2);
-        for (const QString& fichier : {pdf, dossier.path() + QStringLiteral("/detail-2.pdf")}) {
-            SCOPED_TRACE(fichier.toStdString());
-            ASSERT_TRUE(QFileInfo::exists(fichier));
-            const QString texte = sortieProgramme(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), fichier, QStringLiteral("-")});
+        // Into a file: one job holding both copies, each from a new page.
+        EXPECT_EQ(p.travauxImprimes(), 1);
+        EXPECT_FALSE(QFileInfo::exists(dossier.path() + QStringLiteral("/detail-2.pdf")));
+        EXPECT_EQ(infoPdf(pdf, QStringLiteral("Pages")), QStringLiteral("2"));
+        for (const QString page : {QStringLiteral("1"), QStringLiteral("2")}) {
+            SCOPED_TRACE(page.toStdString());
+            const QString texte = sortieProgramme(QStringLiteral("pdftotext"),
+                                                  {QStringLiteral("-layout"), QStringLiteral("-f"), page,
+                                                   QStringLiteral("-l"), page, pdf, QStringLiteral("-")});
             const QStringList lignes = texte.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
             ASSERT_GE(lignes.size(), 3) << texte.toStdString();
             EXPECT_EQ(lignes[0].trimmed(), QStringLiteral("Bilan détaillé de : Léa"));
             EXPECT_EQ(lignes[1].trimmed(), QStringLiteral("07/12/2026 à 14:05:32 - 2 items - Exercice [Pluriels]"));
             EXPECT_EQ(lignes[2].trimmed(), QStringLiteral("Item réussi un cheval, des ... en 4 s."));
-            // Indented by the TAB: well inside the printable area's 5 mm margin (14 points).
-            EXPECT_GT(gaucheDuMot(fichier, QStringLiteral("Bilan")), 30);
         }
+        // Indented by the TAB: well inside the printable area's 5 mm margin (14 points).
+        EXPECT_GT(gaucheDuMot(pdf, QStringLiteral("Bilan")), 30);
     }
     installerPlateforme(nullptr);
 }
