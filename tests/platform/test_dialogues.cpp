@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QTranslator>
 #include <QTreeView>
@@ -95,7 +96,8 @@ TEST(Dialogues, FiltresALaWindows)
 namespace {
 
 // Plays the user's part in the modal windows as they open: each gesture runs on the next modal
-// window that comes up. Windows still open after a few seconds are closed, as a failure.
+// window that comes up. Windows still open after a minute (a busy machine is slow, not stuck)
+// are closed, as a failure.
 class Gestes {
 public:
     explicit Gestes(QList<std::function<void(QWidget*)>> gestes) : gestes_(std::move(gestes))
@@ -103,6 +105,7 @@ public:
         minuterie_.setInterval(10);
         QObject::connect(&minuterie_, &QTimer::timeout, [this] { suivant(); });
         minuterie_.start();
+        depuis_.start();
     }
     ~Gestes() { EXPECT_TRUE(gestes_.isEmpty()) << gestes_.size() << " geste(s) jamais joué(s)"; }
 
@@ -110,12 +113,13 @@ private:
     void suivant()
     {
         QWidget* m = QApplication::activeModalWidget();
-        if (++tours_ > 500) {
+        if (depuis_.hasExpired(60000)) {
             // Close whatever is left open, so that the dialog under test returns.
-            if (tours_ == 501)
+            if (!echoue_)
                 ADD_FAILURE() << "fenêtre attendue jamais venue";
+            echoue_ = true;
             gestes_.clear();
-            if (m && tours_ % 10 == 1)
+            if (m && ++tours_ % 10 == 1)
                 QMetaObject::invokeMethod(m, "reject", Qt::QueuedConnection);
             return;
         }
@@ -133,6 +137,8 @@ private:
     QTimer minuterie_;
     // The windows already played; a window closed since then no longer counts.
     QList<QPointer<QWidget>> vus_;
+    QElapsedTimer depuis_;
+    bool echoue_ = false;
     int tours_ = 0;
 };
 
@@ -232,9 +238,10 @@ TEST(Dialogues, DossierDeDepartEnVue)
             auto* modele = qobject_cast<QFileSystemModel*>(arbre->model());
             ASSERT_TRUE(modele);
             // The tree fills in as the folders are read: once they are, the starting one is in view.
-            QTest::qWait(1000);
-            enVue = modele->filePath(arbre->currentIndex()) == depart
-                    && arbre->viewport()->rect().contains(arbre->visualRect(arbre->currentIndex()));
+            enVue = QTest::qWaitFor([&] {
+                return modele->filePath(arbre->currentIndex()) == depart
+                       && arbre->viewport()->rect().contains(arbre->visualRect(arbre->currentIndex()));
+            }, 60000);
             cliquerSur(d, "Annuler");
         }});
         r = choisirDossier(nullptr, depart);

@@ -187,7 +187,7 @@ TEST(Fichiers, LiensSymboliques)
 
 TEST(Fichiers, SeulsLesFichiersOrdinairesSontOuverts)
 {
-    Minuteur delai(10);
+    Minuteur delai(120);
     Dossier d;
     d.fifo("x.txt");
     d.socket("s.txt");

@@ -6,7 +6,7 @@
 
 // Runs the function in a child process; its result is the child's exit code. -1 when the child
 // died of a signal, -2 when it had not finished within the delay (it is then killed).
-int dansUnEnfant(const std::function<int()>& f, int delaiMs = 5000);
+int dansUnEnfant(const std::function<int()>& f, int delaiMs = 60000);
 
 // Starts the function in a child process and kills it after the given microseconds; waits
 // for it. True when the kill came before the child ended by itself.
