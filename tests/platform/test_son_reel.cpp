@@ -92,8 +92,9 @@ std::ostream& operator<<(std::ostream& o, const Ecoute& e)
 }
 
 // The first index from depuis on where the recording holds the file's first 50 ms of word; -1.
-// The server works a little ahead of its clock: a sound may sit up to its latency (10 ms here)
-// before the index of the moment it was started, and is looked for from 50 ms before.
+// The server works ahead of its clock by its latency (10 ms here), and a server held back
+// catches up at once: a sound may sit a little before the index of the moment it was started.
+// It is looked for from 0.3 s before (the tests never play the same word's start closer to a call).
 qint64 chercherDebut(const std::vector<int16_t>& enr, qint64 depuis, const Reference& ref)
 {
     const qint64 n = std::min<qint64>(F / 20, qint64(ref.s.size()) - ref.attaque);
@@ -108,7 +109,7 @@ qint64 chercherDebut(const std::vector<int16_t>& enr, qint64 depuis, const Refer
         }
         return e;
     };
-    for (qint64 a = std::max<qint64>(0, depuis - F / 20); a + ref.attaque + n <= qint64(enr.size()); ++a) {
+    for (qint64 a = std::max<qint64>(0, depuis - F * 3 / 10); a + ref.attaque + n <= qint64(enr.size()); ++a) {
         if (ecart(a, energie * 0.05) > energie * 0.05)
             continue;
         // The best match within 50 ms of the first one (a periodic sound matches itself a
