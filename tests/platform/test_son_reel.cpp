@@ -25,6 +25,8 @@ namespace {
 using namespace std::chrono_literals;
 
 const QString banque = QStringLiteral(DONNEES_DIR "/_Exercices_CSF/");
+const QString phrase = banque + QStringLiteral("Une histoire dans l'ordre/##01#Le chat dort sur le lit.mp3");
+const QString boeuf = banque + QStringLiteral("Le son œ/bœuf.mp3");
 constexpr qint64 F = ServeurSonPrive::frequence;
 constexpr qint64 fenetre = F / 100;
 
@@ -211,10 +213,13 @@ protected:
         serveur->attendreTaille(debut + qint64(ref.s.size()) + apres);
         return mesurer(serveur->echantillons(), appel, ref);
     }
-    // Waits until the word has ended for that long in the recording.
-    void attendreApres(const Ecoute& e, const Reference& ref, qint64 duree)
+    // Plays the item and waits until half a second of its words is heard.
+    void entamer(const QString& item, const Reference& ref)
     {
-        ASSERT_TRUE(serveur->attendreTaille(e.debut + ref.fin + duree));
+        const qint64 appel = appeler([&] { EXPECT_TRUE(p->jouerItem(item)); });
+        const Ecoute e = ecouter(appel, ref, 0);
+        ASSERT_GE(e.debut, 0) << "le son n'a pas été entendu";
+        ASSERT_TRUE(serveur->attendreTaille(e.debut + ref.attaque + F / 2));
     }
 
     Minuteur minuteur{300};
@@ -270,14 +275,18 @@ TEST_P(SonReelMots, ChaqueEcouteDonneLeMotEntier)
     const Reference ref = decoder(chemin());
     ASSERT_GT(ref.fin - ref.attaque, F / 10) << "fichier de référence illisible";
     const Ecoute premiere = ecouter(appel1, ref);
-    SCOPED_TRACE("première écoute");
-    entier(premiere);
-    attendreApres(premiere, ref, F / 2);
+    {
+        SCOPED_TRACE("première écoute");
+        entier(premiere);
+    }
+    ASSERT_GE(premiere.debut, 0);
+    ASSERT_TRUE(serveur->attendreTaille(premiere.debut + ref.fin + F / 2));
 
     const qint64 appel2 = appeler([&] { jouer(); });
-    const Ecoute deuxieme = ecouter(appel2, ref);
-    SCOPED_TRACE("deuxième écoute");
-    entier(deuxieme);
+    {
+        SCOPED_TRACE("deuxième écoute");
+        entier(ecouter(appel2, ref));
+    }
 
     const qint64 appel3 = appeler([&] {
         jouer();
@@ -298,30 +307,21 @@ INSTANTIATE_TEST_SUITE_P(
 // same item again from its start.
 TEST_F(SonReel, UneEcoutePendantLeSonLArreteSansChevauchement)
 {
-    const QString phrase = banque + QStringLiteral("Une histoire dans l'ordre/##01#Le chat dort sur le lit.mp3");
-    const QString boeuf = banque + QStringLiteral("Le son œ/bœuf.mp3");
     const Reference refPhrase = decoder(phrase);
     const Reference refBoeuf = decoder(boeuf);
     ASSERT_GT(secondes(refPhrase.fin - refPhrase.attaque), 1.0);
 
-    const qint64 appel1 = appeler([&] { EXPECT_TRUE(p->jouerItem(phrase)); });
-    const Ecoute e1 = ecouter(appel1, refPhrase, 0);
-    ASSERT_GE(e1.debut, 0);
-    // Half a second into the sentence's words.
-    ASSERT_TRUE(serveur->attendreTaille(e1.debut + refPhrase.attaque + F / 2));
-    const qint64 appel2 = appeler([&] { EXPECT_TRUE(p->jouerItem(boeuf)); });
+    ASSERT_NO_FATAL_FAILURE(entamer(phrase, refPhrase));
+    const qint64 autre = appeler([&] { EXPECT_TRUE(p->jouerItem(boeuf)); });
     {
         SCOPED_TRACE("un autre item");
-        entier(ecouter(appel2, refBoeuf));
+        entier(ecouter(autre, refBoeuf));
     }
 
-    const qint64 appel3 = appeler([&] { EXPECT_TRUE(p->jouerItem(phrase)); });
-    const Ecoute e3 = ecouter(appel3, refPhrase, 0);
-    ASSERT_GE(e3.debut, 0);
-    ASSERT_TRUE(serveur->attendreTaille(e3.debut + refPhrase.attaque + F / 2));
-    const qint64 appel4 = appeler([&] { EXPECT_TRUE(p->jouerItem(phrase)); });
+    ASSERT_NO_FATAL_FAILURE(entamer(phrase, refPhrase));
+    const qint64 meme = appeler([&] { EXPECT_TRUE(p->jouerItem(phrase)); });
     SCOPED_TRACE("le même item, de son début");
-    entier(ecouter(appel4, refPhrase));
+    entier(ecouter(meme, refPhrase));
 }
 
 TEST_F(SonReel, UnItemQuiNEstPasUnSon)
@@ -332,27 +332,19 @@ TEST_F(SonReel, UnItemQuiNEstPasUnSon)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("Ceci n'est pas un son.");
     f.close();
-    const QString phrase = banque + QStringLiteral("Une histoire dans l'ordre/##01#Le chat dort sur le lit.mp3");
-    const Reference refPhrase = decoder(phrase);
-
-    const qint64 appel1 = appeler([&] { EXPECT_TRUE(p->jouerItem(phrase)); });
-    const Ecoute e1 = ecouter(appel1, refPhrase, 0);
-    ASSERT_GE(e1.debut, 0);
-    ASSERT_TRUE(serveur->attendreTaille(e1.debut + refPhrase.attaque + F / 2));
+    ASSERT_NO_FATAL_FAILURE(entamer(phrase, decoder(phrase)));
     // Opening an item closes the sound playing, even one that then fails.
-    qint64 appel2 = 0;
     EXPECT_FALSE(p->jouerItem(faux));
-    appel2 = serveur->indiceA(Horloge::now());
+    const qint64 echec = serveur->indiceA(Horloge::now());
     EXPECT_FALSE(p->jouerItem(dossier.filePath(QStringLiteral("absent.wav"))));
     EXPECT_FALSE(p->jouerItem(dossier.path()));
-    ASSERT_TRUE(serveur->attendreTaille(appel2 + F));
+    ASSERT_TRUE(serveur->attendreTaille(echec + F));
     const std::vector<int16_t> enr = serveur->echantillons();
-    EXPECT_TRUE(std::all_of(enr.begin() + appel2 + F * 3 / 10, enr.begin() + appel2 + F,
+    EXPECT_TRUE(std::all_of(enr.begin() + echec + F * 3 / 10, enr.begin() + echec + F,
                             [](int16_t x) { return x == 0; }))
         << "la phrase continue après l'échec";
 
     // The next item plays as if nothing had failed.
-    const QString boeuf = banque + QStringLiteral("Le son œ/bœuf.mp3");
-    const qint64 appel3 = appeler([&] { EXPECT_TRUE(p->jouerItem(boeuf)); });
-    entier(ecouter(appel3, decoder(boeuf)));
+    const qint64 apres = appeler([&] { EXPECT_TRUE(p->jouerItem(boeuf)); });
+    entier(ecouter(apres, decoder(boeuf)));
 }
