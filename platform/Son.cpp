@@ -317,8 +317,12 @@ private:
         const qint64 n = qMin(place, aEcrire_.size() - ecrits_);
         if (n > 0) {
             const qint64 k = flux_->write(aEcrire_.constData() + ecrits_, n);
-            if (k > 0)
-                ecrits_ += k;
+            // The server is gone: this sound is over.
+            if (k < 0) {
+                arreterSon();
+                return;
+            }
+            ecrits_ += k;
         }
         if (ecrits_ < aEcrire_.size()) {
             if (!nourrice_.isActive())
