@@ -1,7 +1,6 @@
 #include "PlateformeQt.h"
 
 #include <QApplication>
-#include <QAudioOutput>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -12,7 +11,6 @@
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLoggingCategory>
-#include <QMediaPlayer>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPrinter>
@@ -25,8 +23,8 @@
 
 #include "Chemins.h"
 #include "Fiche.h"
-#include "Fichiers.h"
 #include "ImpressionQt.h"
+#include "Son.h"
 
 namespace {
 
@@ -103,6 +101,7 @@ void PlateformeQt::montrerPrincipale(Fiche& f)
 {
     principale_ = &f;
     Fiche::fenetrePrincipale = &f;
+    preparerSons();
     f.ajusterAuContenu();
     f.show();
     // The first activation opens modal windows: it runs once the message loop has started.
@@ -256,63 +255,36 @@ void PlateformeQt::repeindre(QWidget* w)
 
 void PlateformeQt::dormir(int millisecondes)
 {
-    // A blocking pause: the player's own threads keep the sound going meanwhile.
+    // A blocking pause: the sound thread and the sound server keep the sound going meanwhile.
     if (millisecondes > 0)
         QThread::msleep(static_cast<unsigned long>(millisecondes));
 }
 
-QMediaPlayer& PlateformeQt::lecteur()
+LecteurSons& PlateformeQt::sons()
 {
-    // A player whose last sound could not be opened keeps its pipeline in error, and would hold
-    // the next sound back for a second: it is replaced.
-    if (lecteur_ && lecteur_->mediaStatus() == QMediaPlayer::InvalidMedia) {
-        delete lecteur_;
-        lecteur_ = nullptr;
-        sortie_ = nullptr;
-    }
-    if (!lecteur_) {
-        lecteur_ = new QMediaPlayer(qApp);
-        sortie_ = new QAudioOutput(lecteur_);
-        lecteur_->setAudioOutput(sortie_);
-    }
-    return *lecteur_;
+    if (!sons_)
+        sons_ = std::make_unique<LecteurSons>();
+    return *sons_;
+}
+
+void PlateformeQt::preparerSons()
+{
+    sons().preparer();
+}
+
+bool PlateformeQt::sonsPrets()
+{
+    return sons().pret();
 }
 
 void PlateformeQt::jouerSon(const QString& chemin)
 {
-    QMediaPlayer& l = lecteur();
-    l.stop();
-    l.setSource(QUrl::fromLocalFile(QFileInfo(chemin).absoluteFilePath()));
-    l.play();
+    sons().jouerBruitage(chemin);
 }
 
 bool PlateformeQt::jouerItem(const QString& chemin)
 {
-    QMediaPlayer& l = lecteur();
-    l.stop();
-    const QFileInfo fichier(chemin);
-    if (genreFichier(chemin) != GenreFichier::Regulier || !fichier.isReadable()) {
-        l.setSource(QUrl());
-        return false;
-    }
-    const QUrl source = QUrl::fromLocalFile(fichier.absoluteFilePath());
-    if (l.source() != source || l.mediaStatus() == QMediaPlayer::NoMedia) {
-        l.setSource(source);
-        // The pupil is told at once when the item cannot be opened: the media layer opens it on
-        // its own threads, and only its reports are taken meanwhile (no input).
-        QElapsedTimer attente;
-        attente.start();
-        while (l.mediaStatus() == QMediaPlayer::LoadingMedia && attente.elapsed() < 5000) {
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            QThread::msleep(2);
-        }
-        if (l.mediaStatus() == QMediaPlayer::InvalidMedia || l.mediaStatus() == QMediaPlayer::NoMedia)
-            return false;
-    }
-    // Every listening plays the item from its start.
-    l.setPosition(0);
-    l.play();
-    return true;
+    return sons().jouerItem(chemin);
 }
 
 bool PlateformeQt::ouvrir(const QString& cible)

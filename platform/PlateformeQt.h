@@ -1,5 +1,5 @@
 #pragma once
-// The classroom's platform: Qt windows, message boxes, GStreamer sound, the desktop's handlers.
+// The classroom's platform: Qt windows, message boxes, sounds, the desktop's handlers.
 
 #include <QList>
 #include <random>
@@ -7,12 +7,11 @@
 #include "Plateforme.h"
 
 class QApplication;
-class QMediaPlayer;
-class QAudioOutput;
 class QPrinter;
+class LecteurSons;
 
-// The classroom's desktop, before the application is made: sound through GStreamer, and a media
-// layer that says nothing when sound cannot be played (QT_LOGGING_RULES and GST_DEBUG still turn
+// The classroom's desktop, before the application is made: sounds decoded through GStreamer, and
+// a media layer that says nothing when sound cannot be played (QT_LOGGING_RULES and GST_DEBUG still turn
 // its messages on).
 void preparerBureau();
 // Once it is made: Qt's own texts in French, and the French locale.
@@ -55,8 +54,11 @@ public:
     // "name-2.pdf", "name-3.pdf" ...
     void imprimerDansPdf(const QString& fichier, int copies = 1);
     int travauxImprimes() const { return travaux_; }
-    // For tests: the one player of the sounds, none before the first sound.
-    QMediaPlayer* lecteurSons() const { return lecteur_; }
+    // The sounds get ready in the background (media layer loaded, sound server reached), so that
+    // the first listening does not wait for them: done when the main window shows.
+    void preparerSons();
+    // For tests: whether that is done.
+    bool sonsPrets();
 
 private:
     // The topmost window of ours that is open (a modal form, else the main window), other than one.
@@ -67,7 +69,7 @@ private:
     // Before a job in PDF mode: the file of that job.
     void preparerTravail();
     // The player of every sound, made at the first one.
-    QMediaPlayer& lecteur();
+    LecteurSons& sons();
 
     std::unique_ptr<QPrinter> imprimante_;
     QString pdf_;
@@ -78,6 +80,5 @@ private:
     Fiche* principale_ = nullptr;
     bool fin_ = false;
     std::mt19937 generateur_;
-    QMediaPlayer* lecteur_ = nullptr;
-    QAudioOutput* sortie_ = nullptr;
+    std::unique_ptr<LecteurSons> sons_;
 };
