@@ -272,14 +272,28 @@ void FenetreExerciceCommune::proposerBilanEtQuitter()
 
 void FenetreExerciceCommune::appliquerPolice(QTextEdit* boite, bool noir)
 {
+    QFont police(FontDialog1.nom);
+    police.setPixelSize(qRound(FontDialog1.taillePoints * 96.0 / 72.0));
+    police.setBold(FontDialog1.style & PoliceGras);
+    police.setItalic(FontDialog1.style & PoliceItalique);
+    police.setUnderline(FontDialog1.style & PoliceSouligne);
+    police.setStrikeOut(FontDialog1.style & PoliceBarre);
+    const QColor couleur = noir ? QColor(Qt::black) : couleurDepuisWindows(FontDialog1.couleur);
+    // An emptied box drops its character formats and types in its own font and text colour:
+    // they are the answer font too.
+    boite->setFont(police);
+    QPalette palette = boite->palette();
+    palette.setColor(QPalette::Text, couleur);
+    boite->setPalette(palette);
+
     QTextCharFormat f;
     f.setFontFamilies({FontDialog1.nom});
-    f.setProperty(QTextFormat::FontPixelSize, qRound(FontDialog1.taillePoints * 96.0 / 72.0));
-    f.setFontWeight(FontDialog1.style & PoliceGras ? QFont::Bold : QFont::Normal);
-    f.setFontItalic(FontDialog1.style & PoliceItalique);
-    f.setFontUnderline(FontDialog1.style & PoliceSouligne);
-    f.setFontStrikeOut(FontDialog1.style & PoliceBarre);
-    f.setForeground(noir ? QColor(Qt::black) : couleurDepuisWindows(FontDialog1.couleur));
+    f.setProperty(QTextFormat::FontPixelSize, police.pixelSize());
+    f.setFontWeight(police.weight());
+    f.setFontItalic(police.italic());
+    f.setFontUnderline(police.underline());
+    f.setFontStrikeOut(police.strikeOut());
+    f.setForeground(couleur);
     QTextCursor c(boite->document());
     c.select(QTextCursor::Document);
     c.setCharFormat(f);

@@ -123,8 +123,8 @@ protected:
     // Reads the settings into the shared state and the answer font, and tells their messages;
     // false when the settings file is missing: the window is then closing.
     bool lireParametres();
-    // The answer font on a box, over its whole text and for what is typed next; the forced
-    // colour (black) where typing must start black.
+    // The answer font on a box, over its whole text and for what is typed next, also once the
+    // pupil has erased everything; the forced colour (black) where typing must start black.
     void appliquerPolice(QTextEdit* boite, bool noir = false);
     // A box's attributes at its selection, its own font where they say nothing: what presets
     // the font chooser.

@@ -211,6 +211,24 @@ TEST(SeanceDictee, UneDicteeDeLeaDuDebutALaFin)
     EXPECT_FALSE(s.existe("_Bilans/CM1/Léa_CSF_Reussites.old"));
 }
 
+TEST(SeanceDictee, LaSaisieGardeLaPoliceDeReponse)
+{
+    Seance s(false, Programme::Castiflore);
+    classe(s, QStringLiteral("La ferme"), {"chat.wav", "le chien.mp3"},
+           {"POLICE=DejaVu Sans", "TAILLE POLICE=14", "STYLE POLICE=Bold", "COULEUR POLICE=255"});
+    accueil(s, QString(), QStringLiteral("La ferme"));
+    s.demarrer();
+    ecouter();
+    // The pupil types in the answer font and its colour, whatever she erases.
+    const QList<Frappe> vues = taperViderRetaper(Form1->eSaisie);
+    EXPECT_EQ(vues[0].famille, QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(vues[0].pixels, 19);
+    EXPECT_TRUE(vues[0].gras);
+    EXPECT_EQ(vues[0].couleur, QColor(Qt::red));
+    EXPECT_EQ(vues[1], vues[0]);
+    EXPECT_EQ(vues[2], vues[0]);
+}
+
 TEST(SeanceDictee, LeVisiteurNeLaisseRien)
 {
     Seance s(false, Programme::Castiflore);

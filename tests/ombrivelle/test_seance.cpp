@@ -323,6 +323,39 @@ TEST(Seance, SurlignageDuDebutCorrect)
     EXPECT_EQ(Form1->eSaisie->currentCharFormat().foreground().color(), QColor(Qt::black));
 }
 
+TEST(Seance, LaSaisieGardeLaPoliceDeReponse)
+{
+    Seance s(false);
+    classe(s, pluriels, {"POLICE=DejaVu Sans", "TAILLE POLICE=14", "STYLE POLICE=Italic", "COULEUR POLICE=255"});
+    accueil(s, QString());
+    fermer(s, QStringLiteral("TfChoixNbItems"));
+    s.demarrer();
+    // The typing starts black in the answer font, and stays so whatever the pupil erases.
+    QList<Frappe> vues = taperViderRetaper(Form1->eSaisie);
+    EXPECT_EQ(vues[0].famille, QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(vues[0].pixels, 19);
+    EXPECT_TRUE(vues[0].italique);
+    EXPECT_EQ(vues[0].couleur, QColor(Qt::black));
+    EXPECT_EQ(vues[1], vues[0]);
+    EXPECT_EQ(vues[2], vues[0]);
+
+    // A font chosen in the settings dialog holds too, in its colour.
+    Police choisie;
+    choisie.nom = QStringLiteral("DejaVu Serif");
+    choisie.taillePoints = 12;
+    choisie.style = PoliceGras;
+    choisie.couleur = 16711680;
+    Form1->changerPoliceReponse(choisie);
+    Form1->eSaisie->clear();
+    vues = taperViderRetaper(Form1->eSaisie);
+    EXPECT_EQ(vues[0].famille, QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(vues[0].pixels, 16);
+    EXPECT_TRUE(vues[0].gras);
+    EXPECT_EQ(vues[0].couleur, QColor(0, 0, 255));
+    EXPECT_EQ(vues[1], vues[0]);
+    EXPECT_EQ(vues[2], vues[0]);
+}
+
 TEST(Seance, ReponseVideDUnEleveEtUnSeulItem)
 {
     Seance s(false);
