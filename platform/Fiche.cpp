@@ -172,8 +172,9 @@ void Fiche::ajusterAuContenu()
     decaler(true);
     decaler(false);
 
-    // The window holds its controls with the margins of its design (the left and top ones
-    // where a control already passes the right or bottom edge).
+    // The window holds its controls with the margins of its design. Where they grow past the
+    // design's right or bottom edge, that margin is at least the one on the left or at the top:
+    // a text grown to the edge of its control must not touch the window's edge.
     if (!disposes.isEmpty()) {
         int droiteBase = 0, basBase = 0, droite = 0, bas = 0;
         int gauche = tailleBase.width(), haut = tailleBase.height();
@@ -185,8 +186,12 @@ void Fiche::ajusterAuContenu()
             gauche = qMin(gauche, base[w].left());
             haut = qMin(haut, base[w].top());
         }
-        const int margeDroite = tailleBase.width() >= droiteBase ? tailleBase.width() - droiteBase : qMax(0, gauche);
-        const int margeBas = tailleBase.height() >= basBase ? tailleBase.height() - basBase : qMax(0, haut);
+        int margeDroite = tailleBase.width() >= droiteBase ? tailleBase.width() - droiteBase : qMax(0, gauche);
+        int margeBas = tailleBase.height() >= basBase ? tailleBase.height() - basBase : qMax(0, haut);
+        if (droite > droiteBase)
+            margeDroite = qMax(margeDroite, gauche);
+        if (bas > basBase)
+            margeBas = qMax(margeBas, haut);
         largeur = qMax(largeur, droite + margeDroite);
         hauteur = qMax(hauteur, bas + margeBas);
     }
