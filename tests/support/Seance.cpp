@@ -221,23 +221,22 @@ Frappe frappe(QTextEdit* boite)
     return f;
 }
 
-QList<Frappe> taperViderRetaper(QTextEdit* boite)
+Frappe taperViderRetaper(QTextEdit* boite)
 {
     const QString texte = QStringLiteral("xyzxyz");
-    QList<Frappe> vues;
     taper(boite, texte);
-    vues.append(frappe(boite));
+    const Frappe premiere = frappe(boite);
     touche(boite, Qt::Key_A, Qt::ControlModifier);
     touche(boite, Qt::Key_Backspace);
     EXPECT_TRUE(boite->document()->isEmpty());
     taper(boite, texte);
-    vues.append(frappe(boite));
+    EXPECT_EQ(frappe(boite), premiere) << "after Ctrl+A and Backspace";
     for (int i = 0; i < texte.size(); ++i)
         touche(boite, Qt::Key_Backspace);
     EXPECT_TRUE(boite->document()->isEmpty());
     taper(boite, texte);
-    vues.append(frappe(boite));
-    return vues;
+    EXPECT_EQ(frappe(boite), premiere) << "after Backspace on every character";
+    return premiere;
 }
 
 void PrintTo(const QColor& couleur, std::ostream* os)

@@ -72,8 +72,8 @@ struct Frappe {
 };
 Frappe frappe(QTextEdit* boite);
 // "xyzxyz" typed in the box, then typed again after each way a pupil empties it (Ctrl+A then
-// Backspace; Backspace on every character): how it looked each time.
-QList<Frappe> taperViderRetaper(QTextEdit* boite);
+// Backspace; Backspace on every character), expected to look the same each time: how it looked.
+Frappe taperViderRetaper(QTextEdit* boite);
 
 // Readable texts in the tests' failure messages.
 #include <ostream>
