@@ -5,10 +5,10 @@
 // exercise, and the intents that show the score, the time and the pupil. Each program's window
 // places its own boxes and buttons and works an answer its own way.
 
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
-#include <QList>
 #include <QString>
 #include <QStringList>
 #include <memory>
