@@ -1,6 +1,7 @@
 #include "FenetreExerciceCommune.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextCharFormat>
@@ -8,11 +9,19 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include "Bilans.h"
+#include "Bruitage.h"
+#include "ChoixNbItems.h"
 #include "Deroulement.h"
+#include "ErreurES.h"
+#include "FichierReussites.h"
+#include "MessagePerso.h"
+#include "MsgOuiNonPerso.h"
 #include "Parametres.h"
 #include "Plateforme.h"
 #include "Profil.h"
 #include "Texte.h"
+#include "Unit2.h"
 
 namespace {
 
@@ -90,6 +99,23 @@ FenetreExerciceCommune::FenetreExerciceCommune(const DessinFenetreExercice& dess
     Timer1 = plateforme().creerMinuterie(1000, [this] { Timer1Timer(); });
 }
 
+FenetreExerciceCommune::~FenetreExerciceCommune()
+{
+    if (deroulement().fenetre == this)
+        definirFenetreExercice(nullptr);
+}
+
+QTextEdit* FenetreExerciceCommune::boiteTexte(QWidget* parent, const QRect& r)
+{
+    auto* e = new QTextEdit(parent);
+    e->setGeometry(r);
+    e->setAcceptRichText(false);
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setPixelSize(20);
+    e->setFont(f);
+    return e;
+}
+
 QToolButton* FenetreExerciceCommune::boutonPlat(QWidget* parent, const QRect& r, const QString& image,
                                                 const QString& bulle)
 {
@@ -107,6 +133,17 @@ QString FenetreExerciceCommune::NomFichierTest()
 {
     return plateforme().dossierProgramme() + QStringLiteral("Bilan_")
            + QString::number(plateforme().hasard(10000000)) + QStringLiteral(".txt");
+}
+
+void FenetreExerciceCommune::defautsCreation(const QStringList& arguments)
+{
+    etat.FichierIni = fichierIniDepuisArguments(arguments);
+    etat.MotDePasseEnseignant.clear();
+    etat.RepertoireBilans.clear();
+    etat.PremiereActivation = 1;
+    etat.MotDePasseActif = 1;
+    etat.ImpressionPermise = 1;
+    etat.AjoutNouvelEleve = 1;
 }
 
 void FenetreExerciceCommune::FormActivate()
@@ -156,16 +193,105 @@ bool FenetreExerciceCommune::lireParametres()
     return true;
 }
 
+void FenetreExerciceCommune::ChargerParametres()
+{
+    if (!lireParametres())
+        return;
+    appliquerPoliceReponse();
+}
+
+void FenetreExerciceCommune::changerPoliceReponse(const Police& police)
+{
+    FontDialog1 = police;
+    appliquerPoliceReponse();
+}
+
+void FenetreExerciceCommune::appliquerPoliceReponse()
+{
+    appliquerPolice(eSaisie);
+    if (autreBoitePolice_)
+        appliquerPolice(autreBoitePolice_);
+}
+
+void FenetreExerciceCommune::fermerSaisie()
+{
+    bJaiEcrit->setEnabled(false);
+    eSaisie->setEnabled(false);
+}
+
+bool FenetreExerciceCommune::ouvrirAccueil()
+{
+    if (!plateforme().changerDossier(etat.RepertoireExercices))
+        throw ErreurES(etat.RepertoireExercices);
+    EnregistrerReussites();
+
+    etat.ExerciceCourant.clear();
+    plateforme().montrerModal(*Form2);
+    deroulement().NouvelExercice();
+    return !etat.ExerciceCourant.isEmpty() && !plateforme().finDemandee();
+}
+
+void FenetreExerciceCommune::choisirNombreItems()
+{
+    Deroulement& d = deroulement();
+    if (d.NbItems > profil().minimumChoixItems)
+        plateforme().montrerModal(*fChoixNbItems);
+    d.OuvrirScore();
+}
+
+void FenetreExerciceCommune::messagePerso(const QString& texte, const QString& type)
+{
+    fMessagePerso->Texte = texte;
+    fMessagePerso->TypeMessage = type;
+    plateforme().montrerModal(*fMessagePerso);
+}
+
+bool FenetreExerciceCommune::demanderAutreExercice()
+{
+    JouerBruitage(QStringLiteral("fin.wav"));
+    const FinExercice fin = deroulement().Terminer();
+    fMsgOuiNonPerso->Texte = fin.texte;
+    fMsgOuiNonPerso->NoteLettre = fin.noteLettre;
+    plateforme().montrerModal(*fMsgOuiNonPerso);
+    return fMsgOuiNonPerso->Reponse;
+}
+
+void FenetreExerciceCommune::proposerBilanEtQuitter()
+{
+    if (etat.ImpressionPermise == 1 && !etat.EleveCourant.isEmpty()
+        && afficherBoite(QStringLiteral("Veux-tu voir ton bilan ?"), TypeBoite::Confirmation,
+                         BoutonsBoite::OuiNon) == ReponseBoite::Oui) {
+        EnregistrerReussites();
+        etat.ModeEnseignant = 0;
+        plateforme().montrerModal(*fBilans);
+    }
+    QuitterLeLogiciel(4000);
+}
+
 void FenetreExerciceCommune::appliquerPolice(QTextEdit* boite, bool noir)
 {
+    QFont police(FontDialog1.nom);
+    police.setPixelSize(qRound(FontDialog1.taillePoints * 96.0 / 72.0));
+    police.setBold(FontDialog1.style & PoliceGras);
+    police.setItalic(FontDialog1.style & PoliceItalique);
+    police.setUnderline(FontDialog1.style & PoliceSouligne);
+    police.setStrikeOut(FontDialog1.style & PoliceBarre);
+    const QColor couleur = noir ? QColor(Qt::black) : couleurDepuisWindows(FontDialog1.couleur);
+    // An emptied box drops its character formats and types in its own font and text colour:
+    // they are the answer font too.
+    boite->setFont(police);
+    QPalette palette = boite->palette();
+    palette.setColor(QPalette::Text, couleur);
+    boite->setPalette(palette);
+
     QTextCharFormat f;
     f.setFontFamilies({FontDialog1.nom});
-    f.setProperty(QTextFormat::FontPixelSize, qRound(FontDialog1.taillePoints * 96.0 / 72.0));
-    f.setFontWeight(FontDialog1.style & PoliceGras ? QFont::Bold : QFont::Normal);
-    f.setFontItalic(FontDialog1.style & PoliceItalique);
-    f.setFontUnderline(FontDialog1.style & PoliceSouligne);
-    f.setFontStrikeOut(FontDialog1.style & PoliceBarre);
-    f.setForeground(noir ? QColor(Qt::black) : couleurDepuisWindows(FontDialog1.couleur));
+    f.setProperty(QTextFormat::FontPixelSize, police.pixelSize());
+    f.setFontWeight(police.weight());
+    f.setFontItalic(police.italic());
+    f.setFontUnderline(police.underline());
+    f.setFontStrikeOut(police.strikeOut());
+    f.setForeground(couleur);
     QTextCursor c(boite->document());
     c.select(QTextCursor::Document);
     c.setCharFormat(f);
@@ -242,11 +368,53 @@ void FenetreExerciceCommune::afficherEleve(const QString& eleve)
     setWindowTitle(titreApplication() + QStringLiteral(" - Elève : ") + eleve);
 }
 
+void FenetreExerciceCommune::commandesAuClavier(QTextEdit* boite)
+{
+    boite->installEventFilter(this);
+    boitesCommandes_.append(boite);
+}
+
+bool FenetreExerciceCommune::toucheCommande(int touche)
+{
+    if (touche == Qt::Key_Return || touche == Qt::Key_Enter) {
+        if (bJaiEcrit->isEnabled())
+            bJaiEcrit->click();
+        return true;
+    }
+    if (touche == Qt::Key_Escape) {
+        if (bStop->isEnabled())
+            bStop->click();
+        return true;
+    }
+    return false;
+}
+
+bool FenetreExerciceCommune::FormKeyPress(int touche)
+{
+    return toucheCommande(touche);
+}
+
 bool FenetreExerciceCommune::eventFilter(QObject* objet, QEvent* evenement)
 {
     if (objet == Image1 && evenement->type() == QEvent::MouseButtonRelease) {
         garde([this] { Image1Click(); });
         return true;
     }
+    if (evenement->type() == QEvent::KeyPress && boitesCommandes_.contains(objet)) {
+        const int t = static_cast<QKeyEvent*>(evenement)->key();
+        // Enter never types a line break, whatever the modifiers: it would land in the log.
+        if (t == Qt::Key_Return || t == Qt::Key_Enter || t == Qt::Key_Escape) {
+            garde([this, t] { toucheCommande(t); });
+            return true;
+        }
+    }
     return Fiche::eventFilter(objet, evenement);
+}
+
+void FenetreExerciceCommune::keyPressEvent(QKeyEvent* e)
+{
+    bool utilisee = false;
+    garde([&] { utilisee = FormKeyPress(e->key()); });
+    if (!utilisee)
+        Fiche::keyPressEvent(e);
 }

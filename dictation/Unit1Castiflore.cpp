@@ -1,37 +1,26 @@
 #include "Unit1Castiflore.h"
 
-#include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QToolButton>
 
-#include "Bilans.h"
 #include "Bruitage.h"
 #include "Chemins.h"
-#include "ChoixNbItems.h"
 #include "Deroulement.h"
 #include "DossierDictee.h"
 #include "ErreurES.h"
 #include "Fichiers.h"
-#include "FichierReussites.h"
 #include "Migrations.h"
-#include "MessagePerso.h"
-#include "MsgOuiNonPerso.h"
 #include "NomsItems.h"
-#include "Parametres.h"
 #include "Plateforme.h"
-#include "Profil.h"
 #include "Quitter.h"
 #include "ReglesDictee.h"
 #include "Texte.h"
 #include "TexteBrut.h"
-#include "Unit2.h"
 #include "copieecran.h"
 
 // The design of the window. Its pictures live in the static libraries: they are brought in
@@ -49,22 +38,6 @@ namespace castiflore {
 
 TForm1* Form1 = nullptr;
 
-namespace {
-
-QTextEdit* boiteTexte(QWidget* parent, const QRect& r)
-{
-    auto* e = new QTextEdit(parent);
-    e->setGeometry(r);
-    e->setAcceptRichText(false);
-    e->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setPixelSize(20);
-    e->setFont(f);
-    return e;
-}
-
-} // namespace
-
 TForm1::TForm1(const QStringList& arguments) : FenetreExerciceCommune(dessinCastiflore())
 {
     Form1 = this;
@@ -75,10 +48,8 @@ TForm1::TForm1(const QStringList& arguments) : FenetreExerciceCommune(dessinCast
 
 TForm1::~TForm1()
 {
-    if (Form1 == this) {
+    if (Form1 == this)
         Form1 = nullptr;
-        definirFenetreExercice(nullptr);
-    }
 }
 
 void TForm1::creerControles()
@@ -106,6 +77,7 @@ void TForm1::creerControles()
     eModele = boiteTexte(this, QRect(352, 224, 278, 51));
     eModele->setReadOnly(true);
     eModele->setEnabled(false);
+    definirAutreBoitePolice(eModele);
 
     eSaisie = boiteTexte(this, QRect(179, 288, 410, 72));
     eSaisie->setFont(QFont(QStringLiteral("Times New Roman")));
@@ -120,7 +92,7 @@ void TForm1::creerControles()
     bJaiEcrit->setEnabled(false);
     eSaisie->setEnabled(false);
 
-    eSaisie->installEventFilter(this);
+    commandesAuClavier(eSaisie);
 
     relier(bJEcoute, &TForm1::bJEcouteClick);
     relier(bJaiEcrit, &TForm1::bJaiEcritClick);
@@ -130,15 +102,9 @@ void TForm1::creerControles()
 
 void TForm1::FormCreate(const QStringList& arguments)
 {
-    etat.FichierIni = fichierIniDepuisArguments(arguments);
+    defautsCreation(arguments);
     etat.CheminLogSon.clear();
-    etat.MotDePasseEnseignant.clear();
-    etat.RepertoireBilans.clear();
-    etat.PremiereActivation = 1;
-    etat.MotDePasseActif = 1;
-    etat.ImpressionPermise = 1;
     etat.EnregistrementSon = 0;
-    etat.AjoutNouvelEleve = 1;
     mMessage->clear();
     // Before the settings are read: the older folders beside the executable, whatever the
     // settings name.
@@ -177,14 +143,6 @@ void TForm1::avantPremierExercice()
     viderBoite(eSaisie);
 }
 
-void TForm1::ChargerParametres()
-{
-    if (!lireParametres())
-        return;
-    appliquerPolice(eSaisie);
-    appliquerPolice(eModele);
-}
-
 void TForm1::viderBoite(QTextEdit* boite)
 {
     boite->clear();
@@ -206,15 +164,7 @@ void TForm1::bStopClick()
 
 void TForm1::LancerExercice()
 {
-    Deroulement& d = deroulement();
-    if (!plateforme().changerDossier(etat.RepertoireExercices))
-        throw ErreurES(etat.RepertoireExercices);
-    EnregistrerReussites();
-
-    etat.ExerciceCourant.clear();
-    plateforme().montrerModal(*Form2);
-    d.NouvelExercice();
-    if (etat.ExerciceCourant.isEmpty() || plateforme().finDemandee())
+    if (!ouvrirAccueil())
         return;
 
     const TableDesReussites& reussites = etat.TableReussites;
@@ -223,10 +173,9 @@ void TForm1::LancerExercice()
     const ItemsDuDossier dossier = ParcourirDossierExercice(etat.ExerciceCourant, [&](const QString& nom) {
         return ItemATravailler(nom, reussites, necessaires, eleve);
     });
+    Deroulement& d = deroulement();
     d.ChargerItems(dossier.items, dossier.NbItemsDisponibles, dossier.OrdreAleatoire);
-    if (d.NbItems > profil().minimumChoixItems)
-        plateforme().montrerModal(*fChoixNbItems);
-    d.OuvrirScore();
+    choisirNombreItems();
     mMessage->clear();
 
     if (ChoisirItemSuivant().isEmpty()) {
@@ -304,9 +253,7 @@ void TForm1::ItemReussi(const QString& saisie)
     // The clock stops before the box: the pupil's reading of it is not the item's time.
     d.ReponseJuste();
     JouerBruitage(QStringLiteral("juste.wav"));
-    fMessagePerso->Texte = QStringLiteral("C'est bien, continue.");
-    fMessagePerso->TypeMessage = QStringLiteral("Bon");
-    plateforme().montrerModal(*fMessagePerso);
+    messagePerso(QStringLiteral("C'est bien, continue."), QStringLiteral("Bon"));
     if (plateforme().finDemandee())
         return;
 
@@ -329,11 +276,7 @@ void TForm1::ReponseFausse(const QString& saisie)
     d.ReponseFausse(saisie);
     JouerBruitage(QStringLiteral("faux.wav"));
 
-    auto message = [](const QString& texte) {
-        fMessagePerso->Texte = texte;
-        fMessagePerso->TypeMessage = QStringLiteral("PasBon");
-        plateforme().montrerModal(*fMessagePerso);
-    };
+    auto message = [](const QString& texte) { messagePerso(texte, QStringLiteral("PasBon")); };
     const QString modele = texteModele(d.ItemCourant, d.OrdreAleatoire == 1);
     switch (d.NbEssais) {
     case 1:
@@ -364,16 +307,10 @@ void TForm1::ReponseFausse(const QString& saisie)
 
 void TForm1::TerminerExercice()
 {
-    Deroulement& d = deroulement();
-    JouerBruitage(QStringLiteral("fin.wav"));
-    const ::FinExercice fin = d.Terminer();
-    fMsgOuiNonPerso->Texte = fin.texte;
-    fMsgOuiNonPerso->NoteLettre = fin.noteLettre;
-    plateforme().montrerModal(*fMsgOuiNonPerso);
+    const bool autre = demanderAutreExercice();
     if (plateforme().finDemandee())
         return;
-
-    if (fMsgOuiNonPerso->Reponse) {
+    if (autre) {
         if (!plateforme().changerDossier(etat.RepertoireExercices))
             throw ErreurES(etat.RepertoireExercices);
         LancerExerciceSuivant();
@@ -381,14 +318,7 @@ void TForm1::TerminerExercice()
     }
     fermerSaisie();
     bJEcoute->setEnabled(false);
-    if (etat.ImpressionPermise == 1 && !etat.EleveCourant.isEmpty()
-        && afficherBoite(QStringLiteral("Veux-tu voir ton bilan ?"), TypeBoite::Confirmation,
-                         BoutonsBoite::OuiNon) == ReponseBoite::Oui) {
-        EnregistrerReussites();
-        etat.ModeEnseignant = 0;
-        plateforme().montrerModal(*fBilans);
-    }
-    QuitterLeLogiciel(4000);
+    proposerBilanEtQuitter();
 }
 
 // ---- What the run shows ---------------------------------------------------------------------
@@ -396,12 +326,6 @@ void TForm1::TerminerExercice()
 void TForm1::afficherItem(const QString&)
 {
     // No prompt: the item is heard, at the pupil's first listening.
-}
-
-void TForm1::fermerSaisie()
-{
-    bJaiEcrit->setEnabled(false);
-    eSaisie->setEnabled(false);
 }
 
 void TForm1::afficherReponse(const QString& reponse)
@@ -426,66 +350,16 @@ Police TForm1::policeProposee()
     return policeDe(eSaisie);
 }
 
-void TForm1::changerPoliceReponse(const Police& police)
-{
-    FontDialog1 = police;
-    appliquerPolice(eSaisie);
-    appliquerPolice(eModele);
-}
-
 // ---- Keyboard -----------------------------------------------------------------------------------
 
 bool TForm1::FormKeyPress(int touche)
 {
-    if (touche == Qt::Key_Return || touche == Qt::Key_Enter) {
-        if (bJaiEcrit->isEnabled())
-            bJaiEcrit->click();
-        else if (bJEcoute->isEnabled())
+    if ((touche == Qt::Key_Return || touche == Qt::Key_Enter) && !bJaiEcrit->isEnabled()) {
+        if (bJEcoute->isEnabled())
             bJEcoute->click();
         return true;
     }
-    if (touche == Qt::Key_Escape) {
-        if (bStop->isEnabled())
-            bStop->click();
-        return true;
-    }
-    return false;
-}
-
-bool TForm1::eSaisieKeyPress(int touche)
-{
-    if (touche == Qt::Key_Return || touche == Qt::Key_Enter) {
-        if (bJaiEcrit->isEnabled())
-            bJaiEcrit->click();
-        return true;
-    }
-    if (touche == Qt::Key_Escape) {
-        if (bStop->isEnabled())
-            bStop->click();
-        return true;
-    }
-    return false;
-}
-
-bool TForm1::eventFilter(QObject* objet, QEvent* evenement)
-{
-    if (objet == eSaisie && evenement->type() == QEvent::KeyPress) {
-        const int t = static_cast<QKeyEvent*>(evenement)->key();
-        // Enter never types a line break, whatever the modifiers: it would land in the log.
-        if (t == Qt::Key_Return || t == Qt::Key_Enter || t == Qt::Key_Escape) {
-            garde([this, t] { eSaisieKeyPress(t); });
-            return true;
-        }
-    }
-    return FenetreExerciceCommune::eventFilter(objet, evenement);
-}
-
-void TForm1::keyPressEvent(QKeyEvent* e)
-{
-    bool utilisee = false;
-    garde([&] { utilisee = FormKeyPress(e->key()); });
-    if (!utilisee)
-        Fiche::keyPressEvent(e);
+    return toucheCommande(touche);
 }
 
 } // namespace castiflore

@@ -24,13 +24,9 @@ public:
     explicit TForm1(const QStringList& arguments);
     ~TForm1() override;
 
-    QToolButton* bJEcoute;
-    QToolButton* bJaiEcrit;
-    QToolButton* bClavier;
+    // bJEcoute plays the item, eModele shows the expected answer, eSaisie is what the pupil types.
     QLabel* iExplication;     // the item's picture, else the default one
     QPlainTextEdit* mMessage; // the lines of the item's text
-    QTextEdit* eModele;       // the expected answer, when it is shown
-    QTextEdit* eSaisie;       // what the pupil types
 
     // 1 until the item's first listening.
     int NouvelItem = 0;
@@ -41,12 +37,10 @@ public:
     void bJaiEcritClick();
     void bStopClick();
     void SpeedButton2Click(); // bClavier: the accent help
-    // Enter and Escape, on the window itself and in the answer box; true when the key was used.
-    bool FormKeyPress(int touche);
-    bool eSaisieKeyPress(int touche);
+    // Enter and Escape on the window itself; Enter listens while nothing can be answered.
+    bool FormKeyPress(int touche) override;
 
     // Routines
-    void ChargerParametres() override;
     void LancerExercice() override;
     // The next item's file name, "" when none is left: the item's display made ready for its
     // first listening.
@@ -54,17 +48,13 @@ public:
 
     // FenetreExercice
     void afficherItem(const QString& consigne) override;
-    void fermerSaisie() override;
     void afficherReponse(const QString& reponse) override;
     void afficherConsignes(const QString& entete) override;
     void viderSaisie() override;
     Police policeProposee() override;
-    void changerPoliceReponse(const Police& police) override;
 
 protected:
     void avantPremierExercice() override;
-    bool eventFilter(QObject* objet, QEvent* evenement) override;
-    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void creerControles();

@@ -1,54 +1,27 @@
 #include "Unit1.h"
 
 #include <QEvent>
-#include <QFile>
 #include <QTextCharFormat>
 #include <QTextCursor>
-#include <QFileInfo>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QToolButton>
 
-#include "Bilans.h"
 #include "Bruitage.h"
 #include "Chemins.h"
-#include "ChoixNbItems.h"
 #include "Deroulement.h"
 #include "ErreurES.h"
 #include "Exercice.h"
 #include "FichierReussites.h"
-#include "MessagePerso.h"
-#include "MsgOuiNonPerso.h"
-#include "Parametres.h"
 #include "Plateforme.h"
-#include "Profil.h"
 #include "Quitter.h"
 #include "Texte.h"
 #include "TexteBrut.h"
-#include "Unit2.h"
 #include "Unit4.h"
 #include "copieecran.h"
 
 TForm1* Form1 = nullptr;
-
-namespace {
-
-QTextEdit* boiteTexte(QWidget* parent, const QRect& r, bool lectureSeule)
-{
-    auto* e = new QTextEdit(parent);
-    e->setGeometry(r);
-    e->setReadOnly(lectureSeule);
-    e->setAcceptRichText(false);
-    e->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setPixelSize(20);
-    e->setFont(f);
-    return e;
-}
-
-} // namespace
 
 // The design of the window. Its pictures live in the static libraries: they are brought in
 // before any is loaded, outside any namespace, where the resources' own functions are.
@@ -69,19 +42,22 @@ TForm1::TForm1(const QStringList& arguments) : FenetreExerciceCommune(dessin())
 
 TForm1::~TForm1()
 {
-    if (Form1 == this) {
+    if (Form1 == this)
         Form1 = nullptr;
-        definirFenetreExercice(nullptr);
-    }
 }
 
 void TForm1::creerControles()
 {
-    eModele = boiteTexte(this, QRect(180, 45, 442, 150), true);
-    eMotATraduire = boiteTexte(this, QRect(180, 205, 442, 52), true);
-    eSaisie = boiteTexte(this, QRect(180, 267, 396, 64), false);
+    eModele = boiteTexte(this, QRect(180, 45, 442, 150));
+    eModele->setReadOnly(true);
+    eMotATraduire = boiteTexte(this, QRect(180, 205, 442, 52));
+    eMotATraduire->setReadOnly(true);
+    eSaisie = boiteTexte(this, QRect(180, 267, 396, 64));
     eSaisie->setFont(QFont(QStringLiteral("Times New Roman")));
     eSaisie->setEnabled(true);
+    for (QTextEdit* e : {eModele, eMotATraduire, eSaisie})
+        e->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    definirAutreBoitePolice(eMotATraduire);
 
     bJEcoute = boutonPlat(this, QRect(584, 267, 38, 30), QStringLiteral(":/images/aide.png"),
                           QStringLiteral("Besoin d'aide ?"));
@@ -100,7 +76,7 @@ void TForm1::creerControles()
     eSaisie->setFocus();
 
     for (QTextEdit* e : {eSaisie, eModele, eMotATraduire})
-        e->installEventFilter(this);
+        commandesAuClavier(e);
 
     relier(bJaiEcrit, &TForm1::bJaiEcritClick);
     relier(bStop, &TForm1::bStopClick);
@@ -110,22 +86,8 @@ void TForm1::creerControles()
 
 void TForm1::FormCreate(const QStringList& arguments)
 {
-    etat.FichierIni = fichierIniDepuisArguments(arguments);
-    etat.MotDePasseEnseignant.clear();
-    etat.RepertoireBilans.clear();
-    etat.PremiereActivation = 1;
-    etat.MotDePasseActif = 1;
-    etat.ImpressionPermise = 1;
+    defautsCreation(arguments);
     etat.EnregistrementTexte = 0;
-    etat.AjoutNouvelEleve = 1;
-}
-
-void TForm1::ChargerParametres()
-{
-    if (!lireParametres())
-        return;
-    appliquerPolice(eSaisie, false);
-    appliquerPolice(eMotATraduire, false);
 }
 
 void TForm1::eModeleExit()
@@ -168,12 +130,6 @@ void TForm1::afficherItem(const QString& consigne)
     mettreTexte(eMotATraduire, consigne, true);
 }
 
-void TForm1::fermerSaisie()
-{
-    bJaiEcrit->setEnabled(false);
-    eSaisie->setEnabled(false);
-}
-
 void TForm1::afficherReponse(const QString& reponse)
 {
     eModele->setPlainText(reponse);
@@ -196,13 +152,6 @@ Police TForm1::policeProposee()
     return policeDe(eModele);
 }
 
-void TForm1::changerPoliceReponse(const Police& police)
-{
-    FontDialog1 = police;
-    appliquerPolice(eSaisie, false);
-    appliquerPolice(eMotATraduire, false);
-}
-
 // ---- The run ----------------------------------------------------------------------------------
 
 void TForm1::LancerExercice()
@@ -212,14 +161,7 @@ void TForm1::LancerExercice()
     eSaisie->clear();
     eMotATraduire->clear();
     lDossierCourant->clear();
-    if (!plateforme().changerDossier(etat.RepertoireExercices))
-        throw ErreurES(etat.RepertoireExercices);
-    EnregistrerReussites();
-
-    etat.ExerciceCourant.clear();
-    plateforme().montrerModal(*Form2);
-    d.NouvelExercice();
-    if (etat.ExerciceCourant.isEmpty() || plateforme().finDemandee())
+    if (!ouvrirAccueil())
         return;
 
     try {
@@ -231,9 +173,7 @@ void TForm1::LancerExercice()
         afficherBoite(e.message(), TypeBoite::Erreur);
         return;
     }
-    if (d.NbItems > profil().minimumChoixItems)
-        plateforme().montrerModal(*fChoixNbItems);
-    d.OuvrirScore();
+    choisirNombreItems();
 
     if (d.ChoisirItemSuivant().isEmpty()) {
         afficherBoite(QStringLiteral("Il n'y a plus d'items à retravailler dans cet exercice !"),
@@ -310,11 +250,7 @@ void TForm1::bJaiEcritClick()
     d.ReponseFausse(texteBrut(eSaisie));
     JouerBruitage(QStringLiteral("faux.wav"));
 
-    auto message = [](const QString& texte) {
-        fMessagePerso->Texte = texte;
-        fMessagePerso->TypeMessage = QStringLiteral("PasBon");
-        plateforme().montrerModal(*fMessagePerso);
-    };
+    auto message = [](const QString& texte) { messagePerso(texte, QStringLiteral("PasBon")); };
     switch (d.NbEssais) {
     case 1:
         message(QStringLiteral("As-tu bien saisi la réponse ? Essaie encore."));
@@ -339,9 +275,7 @@ void TForm1::bJaiEcritClick()
 
 void TForm1::ItemReussi()
 {
-    fMessagePerso->Texte = QStringLiteral("C'est bien, item réussi, continue.");
-    fMessagePerso->TypeMessage = QStringLiteral("Bon");
-    plateforme().montrerModal(*fMessagePerso);
+    messagePerso(QStringLiteral("C'est bien, item réussi, continue."), QStringLiteral("Bon"));
     if (plateforme().finDemandee())
         return;
 
@@ -353,15 +287,10 @@ void TForm1::ItemReussi()
     }
     afficherBoite(QStringLiteral("Il n'y a plus d'items à retravailler dans cet exercice !"), TypeBoite::Information);
 
-    JouerBruitage(QStringLiteral("fin.wav"));
-    const FinExercice fin = d.Terminer();
-    fMsgOuiNonPerso->Texte = fin.texte;
-    fMsgOuiNonPerso->NoteLettre = fin.noteLettre;
-    plateforme().montrerModal(*fMsgOuiNonPerso);
+    const bool autre = demanderAutreExercice();
     if (plateforme().finDemandee())
         return;
-
-    if (fMsgOuiNonPerso->Reponse) {
+    if (autre) {
         eSaisie->clear();
         eModele->clear();
         plateforme().changerDossier(etat.RepertoireExercices);
@@ -369,29 +298,7 @@ void TForm1::ItemReussi()
         return;
     }
     fermerSaisie();
-    if (etat.ImpressionPermise == 1 && !etat.EleveCourant.isEmpty()
-        && afficherBoite(QStringLiteral("Veux-tu voir ton bilan ?"), TypeBoite::Confirmation,
-                         BoutonsBoite::OuiNon) == ReponseBoite::Oui) {
-        EnregistrerReussites();
-        etat.ModeEnseignant = 0;
-        plateforme().montrerModal(*fBilans);
-    }
-    QuitterLeLogiciel(4000);
-}
-
-bool TForm1::toucheCommande(int touche)
-{
-    if (touche == Qt::Key_Return || touche == Qt::Key_Enter) {
-        if (bJaiEcrit->isEnabled())
-            bJaiEcrit->click();
-        return true;
-    }
-    if (touche == Qt::Key_Escape) {
-        if (bStop->isEnabled())
-            bStop->click();
-        return true;
-    }
-    return false;
+    proposerBilanEtQuitter();
 }
 
 bool TForm1::eventFilter(QObject* objet, QEvent* evenement)
@@ -400,23 +307,5 @@ bool TForm1::eventFilter(QObject* objet, QEvent* evenement)
         garde([this] { eModeleExit(); });
         return false;
     }
-    if (evenement->type() == QEvent::KeyPress
-        && (objet == eSaisie || objet == eModele || objet == eMotATraduire)) {
-        auto* k = static_cast<QKeyEvent*>(evenement);
-        const int t = k->key();
-        if (t == Qt::Key_Return || t == Qt::Key_Enter || t == Qt::Key_Escape) {
-            // Enter never types a line break, whatever the modifiers.
-            garde([this, t] { toucheCommande(t); });
-            return true;
-        }
-    }
     return FenetreExerciceCommune::eventFilter(objet, evenement);
-}
-
-void TForm1::keyPressEvent(QKeyEvent* e)
-{
-    bool utilisee = false;
-    garde([&] { utilisee = toucheCommande(e->key()); });
-    if (!utilisee)
-        Fiche::keyPressEvent(e);
 }

@@ -18,11 +18,6 @@ public:
     explicit TForm1(const QStringList& arguments);
     ~TForm1() override;
 
-    QToolButton* bJaiEcrit;
-    QToolButton* bJEcoute;
-    QToolButton* bClavier;
-    QTextEdit* eModele;
-    QTextEdit* eSaisie;
     QTextEdit* eMotATraduire;
 
     // Handlers
@@ -34,7 +29,6 @@ public:
     void bJaiEcritClick();
 
     // Routines of the exercise window
-    void ChargerParametres() override;
     void LancerExercice() override;
     void ChargerExercice();
     void AfficherReponse(int millisecondes);
@@ -47,21 +41,16 @@ public:
 
     // FenetreExercice
     void afficherItem(const QString& consigne) override;
-    void fermerSaisie() override;
     void afficherReponse(const QString& reponse) override;
     void afficherConsignes(const QString& entete) override;
     void viderSaisie() override;
     Police policeProposee() override;
-    void changerPoliceReponse(const Police& police) override;
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
-    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void creerControles();
-    // Enter and Escape as the window's keyboard rules want them; true when the key was used.
-    bool toucheCommande(int touche);
     int longueurBleue_ = 0;
 };
 

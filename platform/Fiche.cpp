@@ -49,6 +49,21 @@ QSize besoinDuTexte(QWidget* w, const QRect& base)
     return QSize();
 }
 
+// The frame that the window manager has put around a window; none until it has framed it.
+QMargins margesCadre(const QWidget* w)
+{
+    const QRect dedans = w->geometry();
+    const QRect cadre = w->frameGeometry();
+    return QMargins(dedans.left() - cadre.left(), dedans.top() - cadre.top(), cadre.right() - dedans.right(),
+                    cadre.bottom() - dedans.bottom());
+}
+
+QMargins& dernierCadre()
+{
+    static QMargins cadre;
+    return cadre;
+}
+
 bool memeLigne(const QRect& a, const QRect& b)
 {
     return a.top() <= b.bottom() && b.top() <= a.bottom();
@@ -172,8 +187,9 @@ void Fiche::ajusterAuContenu()
     decaler(true);
     decaler(false);
 
-    // The window holds its controls with the margins of its design (the left and top ones
-    // where a control already passes the right or bottom edge).
+    // The window holds its controls with the margins of its design. Where they grow past the
+    // design's right or bottom edge, that margin is at least the one on the left or at the top:
+    // a text grown to the edge of its control must not touch the window's edge.
     if (!disposes.isEmpty()) {
         int droiteBase = 0, basBase = 0, droite = 0, bas = 0;
         int gauche = tailleBase.width(), haut = tailleBase.height();
@@ -185,8 +201,12 @@ void Fiche::ajusterAuContenu()
             gauche = qMin(gauche, base[w].left());
             haut = qMin(haut, base[w].top());
         }
-        const int margeDroite = tailleBase.width() >= droiteBase ? tailleBase.width() - droiteBase : qMax(0, gauche);
-        const int margeBas = tailleBase.height() >= basBase ? tailleBase.height() - basBase : qMax(0, haut);
+        int margeDroite = tailleBase.width() >= droiteBase ? tailleBase.width() - droiteBase : qMax(0, gauche);
+        int margeBas = tailleBase.height() >= basBase ? tailleBase.height() - basBase : qMax(0, haut);
+        if (droite > droiteBase)
+            margeDroite = qMax(margeDroite, gauche);
+        if (bas > basBase)
+            margeBas = qMax(margeBas, haut);
         largeur = qMax(largeur, droite + margeDroite);
         hauteur = qMax(hauteur, bas + margeBas);
     }
@@ -323,8 +343,17 @@ void Fiche::showEvent(QShowEvent* e)
         b->setAutoDefault(false);
         b->setDefault(false);
     }
-    QRect cadre = frameGeometry();
-    QPoint coin;
+    // The window is placed by the frame it will have. Until the window manager has framed it
+    // once, its frame is taken to be the last one seen: the window manager frames all alike.
+    QMargins cadre = margesCadre(this);
+    if (cadre.isNull() && fenetrePrincipale && fenetrePrincipale != this)
+        cadre = margesCadre(fenetrePrincipale);
+    if (cadre.isNull())
+        cadre = dernierCadre();
+    else
+        dernierCadre() = cadre;
+    const QSize tailleCadre = size().grownBy(cadre);
+    QPoint coin; // the frame's top left corner
     if (placement_ == Placement::Conception) {
         coin = positionConception_;
     } else {
@@ -334,8 +363,9 @@ void Fiche::showEvent(QShowEvent* e)
             reference = fenetrePrincipale->frameGeometry();
         else if (QScreen* ecran = QGuiApplication::primaryScreen())
             reference = ecran->availableGeometry();
-        coin = reference.center() - QPoint(cadre.width() / 2, cadre.height() / 2);
+        coin = reference.center() - QPoint(tailleCadre.width() / 2, tailleCadre.height() / 2);
     }
-    move(coin);
+    // Placed by its inside, which means the same whether or not the frame is known yet.
+    setGeometry(QRect(coin + QPoint(cadre.left(), cadre.top()), size()));
     QDialog::showEvent(e);
 }

@@ -61,6 +61,9 @@ TEST(DialoguesCastiflore, OptionsDuNombreDItems)
             }
             EXPECT_EQ(f.rChoix4->text(), k.tous);
             EXPECT_TRUE(f.rChoix4->isChecked());
+            // Grown to its longest caption, the dialog keeps on the right its design's left margin.
+            for (const QRadioButton* o : options + QList<QRadioButton*>{f.rChoix4})
+                EXPECT_GE(f.width() - 1 - o->geometry().right(), 8) << o->text().toStdString();
             // The largest count offered is all the items, or fewer.
             options.last()->isEnabled() ? f.rChoix8->click() : f.rChoix1->click();
             cliquer(f.bOk);

@@ -213,6 +213,22 @@ TEST(SeanceDictee, UneDicteeDeLeaDuDebutALaFin)
     EXPECT_FALSE(s.existe("_Bilans/CM1/Léa_CSF_Reussites.old"));
 }
 
+TEST(SeanceDictee, LaSaisieGardeLaPoliceDeReponse)
+{
+    Seance s(false, Programme::Castiflore);
+    classe(s, QStringLiteral("La ferme"), {"chat.wav", "le chien.mp3"},
+           {"POLICE=DejaVu Sans", "TAILLE POLICE=14", "STYLE POLICE=Bold", "COULEUR POLICE=255"});
+    accueil(s, QString(), QStringLiteral("La ferme"));
+    s.demarrer();
+    ecouter();
+    // The pupil types in the answer font and its colour, whatever she erases.
+    const Frappe vue = taperViderRetaper(Form1->eSaisie);
+    EXPECT_EQ(vue.famille, QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(vue.pixels, 19);
+    EXPECT_TRUE(vue.gras);
+    EXPECT_EQ(vue.couleur, QColor(Qt::red));
+}
+
 TEST(SeanceDictee, LeVisiteurNeLaisseRien)
 {
     Seance s(false, Programme::Castiflore);

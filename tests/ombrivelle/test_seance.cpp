@@ -325,6 +325,35 @@ TEST(Seance, SurlignageDuDebutCorrect)
     EXPECT_EQ(Form1->eSaisie->currentCharFormat().foreground().color(), QColor(Qt::black));
 }
 
+TEST(Seance, LaSaisieGardeLaPoliceDeReponse)
+{
+    Seance s(false);
+    classe(s, pluriels, {"POLICE=DejaVu Sans", "TAILLE POLICE=14", "STYLE POLICE=Italic", "COULEUR POLICE=255"});
+    accueil(s, QString());
+    fermer(s, QStringLiteral("TfChoixNbItems"));
+    s.demarrer();
+    // The typing starts black in the answer font, and stays so whatever the pupil erases.
+    Frappe vue = taperViderRetaper(Form1->eSaisie);
+    EXPECT_EQ(vue.famille, QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(vue.pixels, 19);
+    EXPECT_TRUE(vue.italique);
+    EXPECT_EQ(vue.couleur, QColor(Qt::black));
+
+    // A font chosen in the settings dialog holds too, in its colour.
+    Police choisie;
+    choisie.nom = QStringLiteral("DejaVu Serif");
+    choisie.taillePoints = 12;
+    choisie.style = PoliceGras;
+    choisie.couleur = 16711680;
+    Form1->changerPoliceReponse(choisie);
+    Form1->eSaisie->clear();
+    vue = taperViderRetaper(Form1->eSaisie);
+    EXPECT_EQ(vue.famille, QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(vue.pixels, 16);
+    EXPECT_TRUE(vue.gras);
+    EXPECT_EQ(vue.couleur, QColor(0, 0, 255));
+}
+
 TEST(Seance, ReponseVideDUnEleveEtUnSeulItem)
 {
     Seance s(false);

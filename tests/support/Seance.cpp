@@ -8,8 +8,14 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QKeyEvent>
+#include <QAbstractTextDocumentLayout>
+#include <QFontInfo>
 #include <QListWidget>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QTextLayout>
 #include <gtest/gtest.h>
 
 #include "Etat.h"
@@ -194,7 +200,53 @@ void PrintTo(const QStringList& liste, std::ostream* os)
     *os << "}";
 }
 
+Frappe frappe(QTextEdit* boite)
+{
+    QTextDocument* document = boite->document();
+    const QTextBlock bloc = document->begin();
+    document->documentLayout()->blockBoundingRect(bloc); // lays the block out
+    Frappe f;
+    if (bloc.layout() && bloc.layout()->lineCount() > 0)
+        f.largeur = bloc.layout()->lineAt(0).naturalTextWidth();
+    QTextCursor c(document);
+    c.movePosition(QTextCursor::End);
+    const QTextCharFormat format = c.charFormat();
+    const QFont police = format.font().resolve(document->defaultFont());
+    f.famille = police.family();
+    f.pixels = QFontInfo(police).pixelSize();
+    f.gras = police.bold();
+    f.italique = police.italic();
+    f.couleur = format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground().color()
+                                                                  : boite->palette().color(QPalette::Text);
+    return f;
+}
+
+Frappe taperViderRetaper(QTextEdit* boite)
+{
+    const QString texte = QStringLiteral("xyzxyz");
+    taper(boite, texte);
+    const Frappe premiere = frappe(boite);
+    touche(boite, Qt::Key_A, Qt::ControlModifier);
+    touche(boite, Qt::Key_Backspace);
+    EXPECT_TRUE(boite->document()->isEmpty());
+    taper(boite, texte);
+    EXPECT_EQ(frappe(boite), premiere) << "after Ctrl+A and Backspace";
+    for (int i = 0; i < texte.size(); ++i)
+        touche(boite, Qt::Key_Backspace);
+    EXPECT_TRUE(boite->document()->isEmpty());
+    taper(boite, texte);
+    EXPECT_EQ(frappe(boite), premiere) << "after Backspace on every character";
+    return premiere;
+}
+
 void PrintTo(const QColor& couleur, std::ostream* os)
 {
     *os << couleur.name(QColor::HexArgb).toStdString();
+}
+
+void PrintTo(const Frappe& f, std::ostream* os)
+{
+    *os << f.largeur << " px, " << f.famille.toStdString() << ' ' << f.pixels << " px" << (f.gras ? " gras" : "")
+        << (f.italique ? " italique" : "") << ", ";
+    PrintTo(f.couleur, os);
 }

@@ -3,6 +3,7 @@
 // platform, the shared state back to a fresh start, and (on demand) every form of the program.
 
 #include <QByteArray>
+#include <QColor>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
@@ -14,6 +15,7 @@ class FichesOmbrivelle;
 class QAbstractButton;
 class QComboBox;
 class QListWidget;
+class QTextEdit;
 class QWidget;
 
 enum class Programme { Ombrivelle, Castiflore };
@@ -57,9 +59,26 @@ void choisirLigne(QListWidget* l, const QString& texte);
 void taper(QWidget* w, const QString& texte);
 void touche(QWidget* w, int cle, Qt::KeyboardModifiers modificateurs = Qt::NoModifier);
 
+// How a box shows what was typed in it: the width of its first line as laid out, and the font
+// and colour of its last character.
+struct Frappe {
+    qreal largeur = 0;
+    QString famille;
+    int pixels = 0;
+    bool gras = false;
+    bool italique = false;
+    QColor couleur;
+    bool operator==(const Frappe&) const = default;
+};
+Frappe frappe(QTextEdit* boite);
+// "xyzxyz" typed in the box, then typed again after each way a pupil empties it (Ctrl+A then
+// Backspace; Backspace on every character), expected to look the same each time: how it looked.
+Frappe taperViderRetaper(QTextEdit* boite);
+
 // Readable texts in the tests' failure messages.
 #include <ostream>
 void PrintTo(const QString& texte, std::ostream* os);
 void PrintTo(const QStringList& liste, std::ostream* os);
 class QColor;
 void PrintTo(const QColor& couleur, std::ostream* os);
+void PrintTo(const Frappe& f, std::ostream* os);
