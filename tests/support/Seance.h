@@ -37,6 +37,11 @@ public:
     void ecrireOctets(const QString& relatif, const QByteArray& octets) const;
     QByteArray lireOctets(const QString& relatif) const;
     bool existe(const QString& relatif) const;
+    // A file named as an archive made on Windows names it: the path's bytes in Windows-1252, which
+    // are not UTF-8; its folders are made with those bytes too.
+    void ecrireNomWindows(const QByteArray& relatif, const QByteArray& octets) const;
+    // The names of a folder's entries as the file system holds them, sorted.
+    QList<QByteArray> nomsSurDisque(const QString& relatif) const;
     // The settings file of the program: the given lines, in place of the sample one.
     void parametres(const QStringList& lignes) const;
 
