@@ -62,6 +62,16 @@ void choisirLigne(QListWidget* l, const QString& texte);
 void taper(QWidget* w, const QString& texte);
 void touche(QWidget* w, int cle, Qt::KeyboardModifiers modificateurs = Qt::NoModifier);
 
+// The programs' search path (PATH) for as long as it lives.
+class CheminsDeRecherche {
+public:
+    explicit CheminsDeRecherche(const QString& valeur) : avant_(qgetenv("PATH")) { qputenv("PATH", valeur.toLocal8Bit()); }
+    ~CheminsDeRecherche() { qputenv("PATH", avant_); }
+
+private:
+    QByteArray avant_;
+};
+
 // Readable texts in the tests' failure messages.
 #include <ostream>
 void PrintTo(const QString& texte, std::ostream* os);
