@@ -14,7 +14,7 @@ PAQUETS := cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-translation
 	libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good libjpeg62-turbo \
 	libgtest-dev googletest libbenchmark-dev libgl1-mesa-dev \
 	clang libclang-rt-14-dev \
-	xvfb xauth poppler-utils pulseaudio pulseaudio-utils
+	xvfb xauth poppler-utils pulseaudio pulseaudio-utils xdg-utils
 SHELL := /bin/bash
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 

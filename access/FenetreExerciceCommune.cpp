@@ -323,7 +323,7 @@ void FenetreExerciceCommune::Timer1Timer()
 
 void FenetreExerciceCommune::Image1Click()
 {
-    plateforme().ouvrir(QString::fromLatin1(adresseSite));
+    ouvrirOuPrevenir(QString::fromLatin1(adresseSite));
 }
 
 void FenetreExerciceCommune::afficherScore(int note, int noteMaxi)

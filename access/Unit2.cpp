@@ -673,7 +673,7 @@ void TForm2::bExoPersoClick()
     const QString fichier = FichierItemsAValider(etat.RepertoireExercices, groupe, etat.EleveCourant);
     if (!existeFichier(fichier) && !CreerFichierVide(fichier))
         throw ErreurES(fichier);
-    plateforme().ouvrir(resoudreChemin(fichier));
+    ouvrirOuPrevenir(resoudreChemin(fichier));
     ListerDossiers();
 }
 

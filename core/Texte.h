@@ -7,10 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-QString depuisWindows1252(QByteArrayView octets);
-// Characters that Windows-1252 cannot hold are written "?".
-QByteArray versWindows1252(const QString& texte);
-bool representableEnWindows1252(const QString& texte);
+#include "Windows1252.h"
 
 // A leading byte-order mark (one) is dropped. A file that is then valid UTF-8, holds non-ASCII
 // bytes and whose text has no C1 control (U+0080 to U+009F) was saved by a Linux editor: it is

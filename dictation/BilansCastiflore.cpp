@@ -69,18 +69,22 @@ void DemarrerEnregistreur(const QString& cheminLogSon)
     if (!cheminLogSon.isEmpty() && existeFichier(cheminLogSon)) {
         const QString programme = resoudreChemin(cheminLogSon);
         if (QFileInfo(programme).isExecutable())
-            plateforme().lancerProgramme(programme, {});
+            lancerOuPrevenir(programme);
         else
-            plateforme().ouvrir(programme);
+            ouvrirOuPrevenir(programme);
         return;
     }
     for (const QString& nom : enregistreursSysteme()) {
         const QString programme = QStandardPaths::findExecutable(nom);
         if (!programme.isEmpty()) {
-            plateforme().lancerProgramme(programme, {});
+            lancerOuPrevenir(programme);
             return;
         }
     }
+    afficherBoite(QStringLiteral("Impossible de lancer un logiciel d'enregistrement de sons : aucun n'est installé (")
+                      + enregistreursSysteme().join(QStringLiteral(", "))
+                      + QStringLiteral(").\rLe module enseignant permet d'en indiquer un dans « Configurer »."),
+                  TypeBoite::Erreur);
 }
 
 void installerBilansCastiflore()

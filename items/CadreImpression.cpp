@@ -227,7 +227,7 @@ void TravailImpression::terminer()
     if (plateforme().boite(QString(), QStringLiteral("Export terminé, le visualiser ?"), TypeBoite::Simple,
                            BoutonsBoite::OuiNon)
         == ReponseBoite::Oui)
-        plateforme().ouvrir(resoudreChemin(fichier_));
+        ouvrirOuPrevenir(resoudreChemin(fichier_));
 }
 
 void signalerEchecImprimante(const std::function<void()>& commande)

@@ -107,14 +107,23 @@ convert -size 160x160 "xc:$ciel" -stroke none \
     -fill "$bleu" -draw "rectangle 22,62 44,98" -draw "polygon 44,62 74,38 74,122 44,98" \
     -type Palette -compress None "BMP3:$D/tlv_pardefaut.bmp"
 
-# --- Settings file.
+# --- Settings file, in the form the settings dialog writes it.
 texte "$D/castiflore.ini" \
-    "[Dossiers]" "REPERTOIRE=" "BILAN=" "" \
-    "[Mots de passe]" "MOT DE PASSE=prof" "ACTIF=Oui" "" \
-    "[Options]" "BRUITAGE=Oui" "IMPRESSION=Oui" "AJOUT NOUVEL ELEVE=Oui" "ENREGISTREMENT TEXTE=Non" \
-    "ENREGISTREMENT SON=Non" "CHEMINLOGSON=" "RESPECT MAJUSCULES=Non" "REPONSES NECESSAIRES=3" \
-    "TEMPS LECTURE=3" "" \
-    "[Police utilisée]" "POLICE=DejaVu Sans" "TAILLE POLICE=14" "STYLE POLICE=" "COULEUR POLICE=0"
+    "[Mot de passe enseignant]" "Mot de passe = prof" "" \
+    "[Mot de passe élève]" "Actif = Oui" "" \
+    "[Nombre de réponses justes nécessaires pour qu'un item soit supprimé de la liste]" \
+    "Reponses necessaires = 3" "" \
+    "[Temps de lecture en secondes suite à un second échec]" "Temps lecture = 3" "" \
+    "[Activer les bruitages oui/non]" "Bruitage = Oui" "" \
+    "[Proposer aux élèves de s'inscrire]" "Ajout nouvel eleve = Oui" "" \
+    "[Proposer aux élèves l'impression de leur bilan en fin de session oui/non]" "Impression = Oui" "" \
+    "[Répertoire où se trouve le dossier [_Exercices_CSF], contenant les exercices]" "Repertoire = " "" \
+    "[Répertoire où se trouve le dossier [_bilans], contenant l'enregistrement des bilans]" "Bilan = " "" \
+    "[Permettre aux élèves d'accéder au répertoire contenant les exercices]" "Enregistrement texte = Non" "" \
+    "[Chemin du logiciel utilisé pour l'enregistrement de fichiers sons]" "CheminLogSon = " "" \
+    "[Respect des majuscules]" "Respect majuscules = Non" "" \
+    "[Proposer aux élèves l'enregistrement de fichiers sons]" "Enregistrement Son = Non" "" \
+    "[Police utilisée]" "Police = DejaVu Sans" "Taille police = 14" "Style police = " "Couleur police = 0"
 
 # --- Pupils: Léa has worked three dictations; Tom's successes file has the older name, which
 # his first sign-in changes.

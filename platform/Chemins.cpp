@@ -1,12 +1,20 @@
 #include "Chemins.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <algorithm>
+#include <functional>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "Fichiers.h"
-#include <QFileInfo>
-#include <algorithm>
-
+#include "OperationsFichiers.h"
 #include "Plateforme.h"
+#include "Windows1252.h"
 
 namespace {
 
@@ -51,6 +59,56 @@ QList<uint> pointsMajuscules(const QString& s)
 bool avantParPoints(const QList<uint>& a, const QList<uint>& b)
 {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end());
+}
+
+struct EntreeDossier {
+    QString nom;
+    GenreFichier genre;
+};
+
+// The entries of a folder that the filter takes, with their kinds (links followed). A name that
+// is not UTF-8 comes from a Windows archive unpacked here: Qt cannot name it (it is left out of
+// Qt's listings and cannot be opened), so it is read as Windows-1252 and, once taken, the entry
+// is renamed to that spelling in UTF-8, for every program of the desktop. An entry already
+// holding that spelling is never replaced: the listing then names it once. Where the rename is
+// refused (a read-only folder), the entry is still listed, and opening it fails with a message.
+QList<EntreeDossier> lireDossier(const QString& dossier,
+                                 const std::function<bool(const QString&, GenreFichier)>& prendre)
+{
+    QList<EntreeDossier> r;
+    const int fd = ::open(QFile::encodeName(dossier).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return r;
+    DIR* d = fdopendir(fd);
+    if (!d) {
+        ::close(fd);
+        return r;
+    }
+    QSet<QString> vus;
+    while (const dirent* e = readdir(d)) {
+        const QByteArray octets(e->d_name);
+        if (octets == "." || octets == "..")
+            continue;
+        QString nom = QFile::decodeName(octets);
+        const bool windows = QFile::encodeName(nom) != octets;
+        if (windows)
+            nom = depuisWindows1252(octets);
+        GenreFichier genre = genreFichierDans(fd, octets);
+        if (!prendre(nom, genre))
+            continue;
+        if (windows) {
+            const QByteArray neuf = QFile::encodeName(nom);
+            // Renamed now, or already by another program, or a twin holds that name.
+            if (renommerSansRemplacer(fd, octets, fd, neuf) || genreFichierDans(fd, neuf) != GenreFichier::Absent)
+                genre = genreFichierDans(fd, neuf);
+        }
+        if (!vus.contains(nom)) {
+            vus.insert(nom);
+            r.append({nom, genre});
+        }
+    }
+    closedir(d);
+    return r;
 }
 
 } // namespace
@@ -113,16 +171,15 @@ QString resoudreChemin(const QString& nom)
         QString suivant = joindreChemin(base, partie);
         if (!introuvable && partie != QLatin1String(".") && partie != QLatin1String("..")
             && !QFileInfo::exists(suivant)) {
-            QDir d(base.isEmpty() ? QStringLiteral(".") : base);
-            QStringList noms = d.entryList(QDir::AllEntries | QDir::Hidden | QDir::System
-                                           | QDir::NoDotAndDotDot);
-            std::sort(noms.begin(), noms.end(), avantDansListe);
-            auto trouve = std::find_if(noms.begin(), noms.end(),
-                                       [&](const QString& n) { return memeNom(n, partie); });
-            if (trouve != noms.end())
-                suivant = joindreChemin(base, *trouve);
-            else
+            QList<EntreeDossier> memes = lireDossier(base.isEmpty() ? QStringLiteral(".") : base,
+                                                     [&](const QString& n, GenreFichier) { return memeNom(n, partie); });
+            if (!memes.isEmpty()) {
+                std::sort(memes.begin(), memes.end(),
+                          [](const EntreeDossier& a, const EntreeDossier& b) { return avantDansListe(a.nom, b.nom); });
+                suivant = joindreChemin(base, memes.first().nom);
+            } else {
                 introuvable = true;
+            }
         }
         base = suivant;
     }
@@ -154,20 +211,17 @@ QStringList listerEntrees(const QString& dossier, const QString& motif, GenreEnt
                           bool sauterCaches)
 {
     const QString reel = resoudreChemin(dossier.isEmpty() ? QStringLiteral(".") : dossier);
-    QDir d(reel);
     QStringList r;
-    const QStringList noms = d.entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
-    for (const QString& nom : noms) {
+    const auto prendre = [&](const QString& nom, GenreFichier g) {
         if ((sauterCaches && nom.startsWith(QLatin1Char('.'))) || !correspondMotif(nom, motif))
-            continue;
+            return false;
         // Only regular files and folders, links followed: a FIFO is never offered.
-        const GenreFichier g = genreFichier(joindreChemin(reel, nom));
-        const bool pris = genre == GenreEntree::Tout       ? g == GenreFichier::Regulier || g == GenreFichier::Dossier
-                          : genre == GenreEntree::Fichiers ? g == GenreFichier::Regulier
-                                                           : g == GenreFichier::Dossier;
-        if (pris)
-            r.append(nom);
-    }
+        return genre == GenreEntree::Tout       ? g == GenreFichier::Regulier || g == GenreFichier::Dossier
+               : genre == GenreEntree::Fichiers ? g == GenreFichier::Regulier
+                                                : g == GenreFichier::Dossier;
+    };
+    for (const EntreeDossier& e : lireDossier(reel, prendre))
+        r.append(e.nom);
     std::sort(r.begin(), r.end(), avantDansListe);
     return r;
 }

@@ -87,6 +87,21 @@ ReponseBoite afficherBoite(const QString& texte, TypeBoite type, BoutonsBoite bo
     return plateforme().boite(titreApplication(), texte, type, boutons);
 }
 
+void ouvrirOuPrevenir(const QString& cible)
+{
+    if (!plateforme().ouvrir(cible))
+        afficherBoite(QStringLiteral("Impossible d'ouvrir « ") + cible
+                          + QStringLiteral(" ».\rAucun logiciel de cet ordinateur n'a pu l'ouvrir."),
+                      TypeBoite::Erreur);
+}
+
+void lancerOuPrevenir(const QString& programme)
+{
+    if (!plateforme().lancerProgramme(programme, {}))
+        afficherBoite(QStringLiteral("Impossible de lancer le programme « ") + programme + QStringLiteral(" »."),
+                      TypeBoite::Erreur);
+}
+
 QString ErreurES::message() const
 {
     return QStringLiteral("Erreur d'entrée/sortie sur le fichier ") + fichier_ + QStringLiteral(".");

@@ -105,3 +105,8 @@ QString& titreApplication();
 // Message boxes of the programs, titled with the application title.
 ReponseBoite afficherBoite(const QString& texte, TypeBoite type = TypeBoite::Simple,
                            BoutonsBoite boutons = BoutonsBoite::Ok);
+
+// Opens a document, folder or web address with the desktop's handler, or starts a program; a
+// failure is told in an error box naming what could not be opened, never passed over.
+void ouvrirOuPrevenir(const QString& cible);
+void lancerOuPrevenir(const QString& programme);

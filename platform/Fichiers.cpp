@@ -121,8 +121,13 @@ GenreFichier genreFichier(const QString& chemin)
 {
     if (chemin.isEmpty())
         return GenreFichier::Absent;
+    return genreFichierDans(AT_FDCWD, nomSysteme(chemin));
+}
+
+GenreFichier genreFichierDans(int dossier, const QByteArray& nom)
+{
     struct stat s;
-    if (::stat(nomSysteme(chemin).constData(), &s) != 0)
+    if (::fstatat(dossier, nom.constData(), &s, 0) != 0)
         return GenreFichier::Absent;
     if (S_ISREG(s.st_mode))
         return GenreFichier::Regulier;

@@ -14,6 +14,8 @@ enum class GenreFichier { Absent, Regulier, Dossier, Autre };
 // The kind of the entry, links followed; a dangling link is Absent, a FIFO, a device or a
 // socket is Autre.
 GenreFichier genreFichier(const QString& chemin);
+// The same for a name in the file system's bytes, relative to an open folder (or AT_FDCWD).
+GenreFichier genreFichierDans(int dossier, const QByteArray& nom);
 
 // The whole of a regular file; false when it is missing, not a regular file or unreadable.
 // The type is checked before opening and the file opened without waiting: never blocks.

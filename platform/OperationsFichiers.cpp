@@ -128,6 +128,41 @@ bool viderDossier(int dossier, dev_t peripherique)
 
 } // namespace
 
+bool renommerSansRemplacer(int dossierSource, const QByteArray& source, int dossierDestination,
+                           const QByteArray& destination)
+{
+    const char* s = source.constData();
+    const char* d = destination.constData();
+#ifdef RENAME_NOREPLACE
+    if (renameat2(dossierSource, s, dossierDestination, d, RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+#endif
+    struct stat st;
+    if (fstatat(dossierSource, s, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return false;
+    // A file system without the no-replace rename: a new hard link never replaces a name.
+    if (!S_ISDIR(st.st_mode)) {
+        if (linkat(dossierSource, s, dossierDestination, d, 0) == 0) {
+            if (unlinkat(dossierSource, s, 0) == 0)
+                return true;
+            const int erreur = errno;
+            unlinkat(dossierDestination, d, 0);
+            errno = erreur;
+            return false;
+        }
+        if (errno == EEXIST || errno == EXDEV)
+            return false;
+    }
+    // Folders, and file systems without hard links: the destination is looked at just before.
+    if (fstatat(dossierDestination, d, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    return renameat(dossierSource, s, dossierDestination, d) == 0;
+}
+
 bool existeEntree(const QString& chemin)
 {
     if (chemin.isEmpty())
@@ -149,29 +184,7 @@ bool DeplacerFichier(const QString& source, const QString& destination)
         return false;
     const QByteArray d = nomSysteme(resoudreChemin(destination));
 
-#ifdef RENAME_NOREPLACE
-    if (renameat2(AT_FDCWD, s.constData(), AT_FDCWD, d.constData(), RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno == EXDEV)
-        return deplacerAilleurs(s, d, st);
-    if (errno != EINVAL && errno != ENOSYS)
-        return false;
-#endif
-    // A file system without the no-replace rename: a new hard link never replaces a name.
-    if (!S_ISDIR(st.st_mode)) {
-        if (link(s.constData(), d.constData()) == 0) {
-            if (unlink(s.constData()) == 0)
-                return true;
-            unlink(d.constData());
-            return false;
-        }
-        if (errno == EEXIST)
-            return false;
-        if (errno == EXDEV)
-            return deplacerAilleurs(s, d, st);
-    }
-    // Folders, and file systems without hard links: the destination was looked at just above.
-    if (rename(s.constData(), d.constData()) == 0)
+    if (renommerSansRemplacer(AT_FDCWD, s, AT_FDCWD, d))
         return true;
     return errno == EXDEV && deplacerAilleurs(s, d, st);
 }

@@ -3,6 +3,7 @@
 // data need: a move never replaces what is already there, and a deletion never goes through a
 // symbolic link to what lies behind it.
 
+#include <QByteArray>
 #include <QString>
 
 // Whether an entry of this name exists, found without regard to case, the entry itself being
@@ -13,6 +14,12 @@ bool existeEntree(const QString& chemin);
 // are, when an entry of the destination's name exists, in any case. Across file systems a
 // regular file is copied then removed; a folder is not moved there.
 bool DeplacerFichier(const QString& source, const QString& destination);
+
+// Renames an entry, by its names in the file system's bytes, each relative to an open folder
+// (or AT_FDCWD). Never replaces an entry of the destination's exact name: false then, with errno
+// EEXIST. On failure errno tells why (EXDEV: another file system).
+bool renommerSansRemplacer(int dossierSource, const QByteArray& source, int dossierDestination,
+                           const QByteArray& destination);
 
 // Deletes the entry and, for a folder, everything in it. A symbolic link is removed as a link:
 // what it points to stays. Nothing on another file system mounted inside is touched. Goes on

@@ -56,7 +56,8 @@ public:
     // sound playing is closed first. False when the file cannot be opened as a sound; nothing
     // plays then.
     virtual bool jouerItem(const QString& chemin) = 0;
-    // Opens a document, folder or web address with the desktop's handler; false on failure.
+    // Opens a document, folder or web address with the desktop's handler; false on failure
+    // (no opener, or nothing that can open the target). May wait a moment for the answer.
     virtual bool ouvrir(const QString& cible) = 0;
     virtual bool lancerProgramme(const QString& programme, const QStringList& arguments) = 0;
     virtual void viderPressePapiers() = 0;

@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 #include <QTranslator>
@@ -289,8 +290,26 @@ bool PlateformeQt::jouerItem(const QString& chemin)
 
 bool PlateformeQt::ouvrir(const QString& cible)
 {
-    QUrl url = QUrl::fromUserInput(cible, dossierCourant(), QUrl::AssumeLocalFile);
-    return QDesktopServices::openUrl(url);
+    const QUrl url = QUrl::fromUserInput(cible, dossierCourant(), QUrl::AssumeLocalFile);
+    const QString ouvreur = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (ouvreur.isEmpty())
+        return QDesktopServices::openUrl(url); // another desktop's launcher, when Qt knows one
+    // QDesktopServices answers true once xdg-open has started, whatever becomes of it; its exit
+    // status says whether anything could open the target. A failure comes back within moments;
+    // an opener still running then has started the program that opens the target (in the
+    // foreground on a desktop without its own launcher), which goes on by itself.
+    auto* ouverture = new QProcess(qApp);
+    ouverture->setProcessChannelMode(QProcess::ForwardedChannels);
+    ouverture->setStandardInputFile(QProcess::nullDevice());
+    QObject::connect(ouverture, &QProcess::finished, ouverture, &QObject::deleteLater);
+    ouverture->start(ouvreur, {url.isLocalFile() ? url.toLocalFile() : url.toString()});
+    if (!ouverture->waitForStarted()) {
+        delete ouverture;
+        return false;
+    }
+    if (!ouverture->waitForFinished(attenteOuvreur))
+        return true;
+    return ouverture->exitStatus() == QProcess::NormalExit && ouverture->exitCode() == 0;
 }
 
 bool PlateformeQt::lancerProgramme(const QString& programme, const QStringList& arguments)

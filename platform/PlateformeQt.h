@@ -49,6 +49,10 @@ public:
     std::optional<QString> dialogueDossier(const QString& depart) override;
     std::optional<QString> dialogueFichier(const DemandeFichier& demande) override;
 
+    // How long the desktop's opener is given to say that nothing can open a target, in
+    // milliseconds: the interface waits that long at most. Its failures come back within moments.
+    int attenteOuvreur = 1500;
+
     // For tests: every job goes to a PDF file, without any dialog; the print dialogs answer
     // "accepted" with this number of copies. The first job writes the file, the next ones
     // "name-2.pdf", "name-3.pdf" ...

@@ -506,7 +506,7 @@ void TfBilans::bConfigurerClick()
 void TfBilans::ouvrirSiPresent(const QString& fichier)
 {
     if (existeFichier(fichier))
-        plateforme().ouvrir(resoudreChemin(fichier));
+        ouvrirOuPrevenir(resoudreChemin(fichier));
 }
 
 void TfBilans::bModifierClick()
@@ -552,17 +552,17 @@ void TfBilans::bAproposClick()
 {
     const QString programme = plateforme().dossierProgramme() + QStringLiteral("TLV-Maj.exe");
     if (existeFichier(programme))
-        plateforme().lancerProgramme(resoudreChemin(programme), {});
+        lancerOuPrevenir(resoudreChemin(programme));
 }
 
 void TfBilans::bGererGroupesClick()
 {
-    plateforme().ouvrir(resoudreChemin(etat.RepertoireBilans));
+    ouvrirOuPrevenir(resoudreChemin(etat.RepertoireBilans));
 }
 
 void TfBilans::bTextesClick()
 {
-    plateforme().ouvrir(resoudreChemin(etat.RepertoireExercices));
+    ouvrirOuPrevenir(resoudreChemin(etat.RepertoireExercices));
 }
 
 void TfBilans::bMagnetoClick()
@@ -572,7 +572,7 @@ void TfBilans::bMagnetoClick()
 
 void TfBilans::bBanqueClick()
 {
-    plateforme().ouvrir(profil().adresseBanque);
+    ouvrirOuPrevenir(profil().adresseBanque);
 }
 
 void TfBilans::bValideClick()

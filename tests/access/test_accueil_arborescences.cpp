@@ -7,6 +7,7 @@
 #include "Arborescences.h"
 #include "ErreurES.h"
 #include "Seance.h"
+#include "Texte.h"
 
 TEST(AccueilArborescences, GroupesEtEleves)
 {
@@ -177,6 +178,30 @@ TEST(AccueilArborescences, DossiersEtExercices)
     EXPECT_TRUE(n.entrable(b, {EntreeBanque::Genre::Dossier, "Propositions", "[+] Propositions"}));
     EXPECT_FALSE(n.entrable(b, {EntreeBanque::Genre::Dossier, "Absent", "[+] Absent"}));
     EXPECT_FALSE(n.entrable(b, {EntreeBanque::Genre::Exercice, "Themes", "Themes"}));
+}
+
+// A bank unpacked from an archive made on Windows: folder and file names in Windows-1252
+// bytes. Every one is shown, entered and opened.
+TEST(AccueilArborescences, BanqueVenueDeWindows)
+{
+    Seance s(false);
+    const QString b = s.chemin("b");
+    s.ecrireNomWindows("b/Th\xe8mes/Le pr\xe9sent.txt", "Conjugue.\r\n##\r\nje (\xeatre)|suis\r\n");
+    s.ecrireNomWindows("b/Accords au f\xe9minin.txt", "");
+    s.ecrireLignes("b/Pluriel.txt", {});
+
+    NavigateurOmbrivelle n;
+    QStringList t;
+    const QList<EntreeBanque> racine = n.lister(b, QString());
+    for (const EntreeBanque& e : racine)
+        t.append(e.texte);
+    EXPECT_EQ(t, QStringList({"[+] Th\u00e8mes", "Accords au f\u00e9minin", "Pluriel"}));
+    ASSERT_TRUE(n.entrable(b, racine[0]));
+    const QList<EntreeBanque> themes = n.lister(b + "/" + racine[0].nom, QString());
+    ASSERT_EQ(themes.size(), 1);
+    EXPECT_EQ(themes[0].texte, QStringLiteral("Le pr\u00e9sent"));
+    const QString exercice = n.exercice(b + "/" + racine[0].nom, themes[0], QString());
+    EXPECT_EQ(lireLignes(exercice), QStringList({"Conjugue.", "##", "je (\u00eatre)|suis"}));
 }
 
 TEST(AccueilArborescences, PurgeDesExercicesPersonnels)

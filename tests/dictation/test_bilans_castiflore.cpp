@@ -56,16 +56,6 @@ QString programme(Seance& s, const QString& relatif, bool executable = true)
     return s.chemin(relatif);
 }
 
-// PATH set for one test, put back after.
-class CheminsDeRecherche {
-public:
-    explicit CheminsDeRecherche(const QString& valeur) : avant_(qgetenv("PATH")) { qputenv("PATH", valeur.toLocal8Bit()); }
-    ~CheminsDeRecherche() { qputenv("PATH", avant_); }
-
-private:
-    QByteArray avant_;
-};
-
 } // namespace
 
 TEST(BilansCastiflore, FaceEleve)
@@ -275,6 +265,9 @@ TEST(BilansCastiflore, EnregistreurDeSons)
         {"un dossier", "outils", {"kwave"}, "lancer {P}bin/kwave"},
         {"aucun enregistreur", "", {}, ""},
     };
+    const QString aucun = QStringLiteral(
+        "Impossible de lancer un logiciel d'enregistrement de sons : aucun n'est installé (gnome-sound-recorder, "
+        "audacity, kwave).\rLe module enseignant permet d'en indiquer un dans « Configurer ».");
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
         SeanceCastiflore sc({"ENREGISTREMENT SON=Oui"});
@@ -288,13 +281,27 @@ TEST(BilansCastiflore, EnregistreurDeSons)
         CheminsDeRecherche chemins(sc.s.chemin("bin") + ":" + sc.s.chemin("vide"));
         etat.CheminLogSon = c.cheminLogSon.isEmpty() ? QString() : sc.s.chemin(c.cheminLogSon);
         eleveConnecte("CM1", "Léa");
-        sc.montrerBilans(0, [](TfBilans& f) { cliquer(f.bMagneto); });
-        QStringList attendu;
-        if (!c.attendu.isEmpty())
-            attendu.append(QString(c.attendu).replace("{P}", sc.s.programme));
-        QStringList lancements = sc.s.p.journalDe("lancer") + sc.s.p.journalDe("ouvrir");
-        EXPECT_EQ(lancements, attendu);
-        EXPECT_TRUE(sc.s.p.journalDe("boite").isEmpty());
+        // Nothing to start is told, as a start that fails is.
+        for (const bool reussi : {true, false}) {
+            sc.s.p.journal.clear();
+            sc.s.p.ouvertureReussie = reussi;
+            const QString programme = QString(c.attendu).section(' ', 1).replace("{P}", sc.s.programme);
+            const QString echec = c.attendu.isEmpty() ? aucun
+                                  : c.attendu.startsWith("lancer")
+                                      ? "Impossible de lancer le programme « " + programme + " »."
+                                      : "Impossible d'ouvrir « " + programme
+                                            + " ».\rAucun logiciel de cet ordinateur n'a pu l'ouvrir.";
+            sc.montrerBilans(0, [](TfBilans& f) { cliquer(f.bMagneto); }, [&] {
+                if (!reussi || c.attendu.isEmpty())
+                    sc.s.p.boite(ReponseBoite::Ok, echec);
+            });
+            QStringList attendu;
+            if (!c.attendu.isEmpty())
+                attendu.append(QString(c.attendu).replace("{P}", sc.s.programme));
+            QStringList lancements = sc.s.p.journalDe("lancer") + sc.s.p.journalDe("ouvrir");
+            EXPECT_EQ(lancements, attendu);
+            EXPECT_EQ(sc.s.p.journalDe("boite").size(), !reussi || c.attendu.isEmpty() ? 1 : 0);
+        }
     }
     // A relative name is found from the current folder, as the settings reader leaves it.
     SeanceCastiflore sc;

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -111,6 +112,22 @@ TEST(ParametrageCastiflore, TreizeBlocsOctetPourOctet)
         cliquer(f.bSauve);
     });
     EXPECT_TRUE(sc.s.lireOctets("castiflore.ini").contains("\r\nCheminLogSon = \r\n\r\n"));
+}
+
+// The sample classroom's file is written as the dialog writes it: saved untouched, it stays
+// byte for byte as it was.
+TEST(ParametrageCastiflore, FichierDeLaClasseExempleInchange)
+{
+    QFile exemple(QStringLiteral(DONNEES_DIR "/castiflore.ini"));
+    ASSERT_TRUE(exemple.open(QIODevice::ReadOnly));
+    const QByteArray avant = exemple.readAll();
+    SeanceCastiflore sc;
+    sc.s.ecrireOctets("castiflore.ini", avant);
+    sc.montrerParametrage([](TfParametrage& f) {
+        EXPECT_EQ(f.eMotDePasseEnseignant->text(), QStringLiteral("prof"));
+        cliquer(f.bSauve);
+    });
+    EXPECT_EQ(sc.s.lireOctets("castiflore.ini"), avant);
 }
 
 TEST(ParametrageCastiflore, ControlesEtOrdreDeTabulation)

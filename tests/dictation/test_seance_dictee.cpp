@@ -314,6 +314,35 @@ TEST(SeanceDictee, UnItemIlliblePrevientEtNeChangeRien)
     EXPECT_EQ(deroulement().TempsItem, 3);
 }
 
+// A dictation unpacked from an archive made on Windows: its folder's and items' names are
+// Windows-1252 bytes. Every item is asked and played, its text shown, its name logged.
+TEST(SeanceDictee, DicteeVenueDeWindows)
+{
+    Seance s(false, Programme::Castiflore);
+    classe(s, QStringLiteral("Mots"), {});
+    s.ecrireNomWindows("_Exercices_CSF/Les f\xeates/chat.wav", son);
+    s.ecrireNomWindows("_Exercices_CSF/Les f\xeates/caf\xe9.wav", son);
+    s.ecrireNomWindows("_Exercices_CSF/Les f\xeates/CAF\xc9.TXT", "Un caf\xe9 noir.\r\n");
+    accueil(s, QStringLiteral("L\u00e9a"), QStringLiteral("Les f\u00eates"));
+    s.demarrer();
+    EXPECT_EQ(Form1->lNbItemsTotal->text(), QStringLiteral("2"));
+    ecouter();
+    EXPECT_EQ(Form1->mMessage->toPlainText(), QStringLiteral("Un caf\u00e9 noir."));
+    bravo(s);
+    repondre(QStringLiteral("caf\u00e9"));
+    ecouter();
+    bravo(s);
+    finale(s, false);
+    s.p.boite(ReponseBoite::Non, QStringLiteral("Veux-tu voir ton bilan ?"));
+    repondre(QStringLiteral("chat"));
+
+    EXPECT_EQ(s.p.journalDe("son").mid(0, 4),
+              QStringList({"son caf\u00e9.wav", "son juste.wav", "son chat.wav", "son juste.wav"}));
+    EXPECT_EQ(lignes(s, "_Bilans/CM1/L\u00e9a_CSF_Detail.txt").mid(1, 2),
+              QStringList({"caf\u00e9 : [0 s - 1 essai]", "chat : [0 s - 1 essai]"}));
+    EXPECT_EQ(s.lireOctets("_Bilans/CM1/L\u00e9a_CSF_Reussites.txt"), octetsLignes({"caf\u00e9|1", "chat|1"}));
+}
+
 TEST(SeanceDictee, DossierSansItemATravailler)
 {
     for (const bool retires : {false, true}) {

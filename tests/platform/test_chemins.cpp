@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "Chemins.h"
 #include "Seance.h"
@@ -92,4 +96,41 @@ TEST(Chemins, MemeNomSansEgardALaCasseUnicode)
     };
     for (const Cas& c : cas)
         EXPECT_EQ(memeNom(QString::fromUtf8(c.a), QString::fromUtf8(c.b)), c.meme) << c.a << " / " << c.b;
+}
+
+// Names from an archive made on Windows are Windows-1252 bytes, not UTF-8: Qt's own listings
+// leave them out. They are listed, found and opened under their Windows spelling, the entry being
+// renamed to it in UTF-8 once taken; nothing already there is replaced.
+TEST(Chemins, NomsVenusDeWindows)
+{
+    Seance s(false);
+    s.ecrireNomWindows("Sons/caf\xe9.wav", "RIFF");
+    s.ecrireNomWindows("Sons/\x80 5.wav", "");
+    s.ecrireNomWindows("Sons/r\xe9sum\xe9.doc", "");
+    s.ecrireNomWindows("Sons/No\xebl.wav", "windows");
+    s.ecrireOctets("Sons/Noël.wav", "linux");
+    s.ecrireOctets("Sons/chat.wav", "");
+
+    EXPECT_EQ(listerEntrees(s.chemin("Sons"), "*.wav", GenreEntree::Fichiers),
+              QStringList({"caf\u00e9.wav", "chat.wav", "No\u00ebl.wav", "\u20ac 5.wav"}));
+    // Renamed in UTF-8, content kept; the twin of an existing name and what was not taken stay.
+    EXPECT_EQ(s.nomsSurDisque("Sons"),
+              QList<QByteArray>({"No\xc3\xabl.wav", "No\xebl.wav", "caf\xc3\xa9.wav", "chat.wav",
+                                 "r\xe9sum\xe9.doc", "\xe2\x82\xac 5.wav"}));
+    EXPECT_EQ(s.lireOctets("Sons/café.wav"), QByteArray("RIFF"));
+    EXPECT_EQ(s.lireOctets("Sons/Noël.wav"), QByteArray("linux"));
+
+    // The case-blind resolver finds such a name too, folders included.
+    s.ecrireNomWindows("D\xe9j\xe0 vu/l'\xe9t\xe9.txt", "x");
+    EXPECT_TRUE(existeFichier(s.chemin("DÉJÀ VU/L'ÉTÉ.TXT")));
+    EXPECT_EQ(resoudreChemin(s.chemin("déjà vu/l'été.txt")), s.chemin("Déjà vu/l'été.txt"));
+    EXPECT_EQ(s.lireOctets("Déjà vu/l'été.txt"), QByteArray("x"));
+
+    // A folder where nothing can be renamed still lists the name (opening it then fails aloud).
+    if (geteuid() != 0) {
+        s.ecrireNomWindows("Lecture seule/\xe9t\xe9.wav", "");
+        ASSERT_EQ(::chmod(QFile::encodeName(s.chemin("Lecture seule")).constData(), 0555), 0);
+        EXPECT_EQ(listerEntrees(s.chemin("Lecture seule"), "*.*"), QStringList({"\u00e9t\u00e9.wav"}));
+        ::chmod(QFile::encodeName(s.chemin("Lecture seule")).constData(), 0755);
+    }
 }

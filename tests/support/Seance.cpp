@@ -16,7 +16,12 @@
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <algorithm>
+#include <dirent.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "Etat.h"
 #include "Fiche.h"
@@ -133,6 +138,32 @@ QByteArray Seance::lireOctets(const QString& relatif) const
 bool Seance::existe(const QString& relatif) const
 {
     return QFileInfo::exists(chemin(relatif));
+}
+
+void Seance::ecrireNomWindows(const QByteArray& relatif, const QByteArray& octets) const
+{
+    // Qt names files in UTF-8 only: these names are made with the system's calls.
+    const QByteArray c = QFile::encodeName(programme) + relatif;
+    for (qsizetype i = c.indexOf('/', 1); i >= 0; i = c.indexOf('/', i + 1))
+        ::mkdir(c.left(i).constData(), 0755);
+    const int fd = ::open(c.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0 || ::write(fd, octets.constData(), static_cast<size_t>(octets.size())) != octets.size())
+        ADD_FAILURE() << "cannot write " << c.toStdString();
+    if (fd >= 0)
+        ::close(fd);
+}
+
+QList<QByteArray> Seance::nomsSurDisque(const QString& relatif) const
+{
+    QList<QByteArray> noms;
+    if (DIR* d = ::opendir(QFile::encodeName(chemin(relatif)).constData())) {
+        while (const dirent* e = ::readdir(d))
+            if (qstrcmp(e->d_name, ".") != 0 && qstrcmp(e->d_name, "..") != 0)
+                noms.append(QByteArray(e->d_name));
+        ::closedir(d);
+    }
+    std::sort(noms.begin(), noms.end());
+    return noms;
 }
 
 void cliquer(QAbstractButton* b)

@@ -39,6 +39,11 @@ public:
     void ecrireOctets(const QString& relatif, const QByteArray& octets) const;
     QByteArray lireOctets(const QString& relatif) const;
     bool existe(const QString& relatif) const;
+    // A file named as an archive made on Windows names it: the path's bytes in Windows-1252, which
+    // are not UTF-8; its folders are made with those bytes too.
+    void ecrireNomWindows(const QByteArray& relatif, const QByteArray& octets) const;
+    // The names of a folder's entries as the file system holds them, sorted.
+    QList<QByteArray> nomsSurDisque(const QString& relatif) const;
     // The settings file of the program: the given lines, in place of the sample one.
     void parametres(const QStringList& lignes) const;
 
@@ -74,6 +79,16 @@ Frappe frappe(QTextEdit* boite);
 // "xyzxyz" typed in the box, then typed again after each way a pupil empties it (Ctrl+A then
 // Backspace; Backspace on every character), expected to look the same each time: how it looked.
 Frappe taperViderRetaper(QTextEdit* boite);
+
+// The programs' search path (PATH) for as long as it lives.
+class CheminsDeRecherche {
+public:
+    explicit CheminsDeRecherche(const QString& valeur) : avant_(qgetenv("PATH")) { qputenv("PATH", valeur.toLocal8Bit()); }
+    ~CheminsDeRecherche() { qputenv("PATH", avant_); }
+
+private:
+    QByteArray avant_;
+};
 
 // Readable texts in the tests' failure messages.
 #include <ostream>

@@ -274,6 +274,27 @@ TEST(BilansOuvertures, FichiersDossiersEtPages)
     std::sort(fait.begin(), fait.end());
     EXPECT_EQ(fait, attendu);
     EXPECT_EQ(s.p.journalDe("fenetre TfParametrage").size(), 1);
+
+    // An open that fails is told, naming what could not be opened; the window goes on.
+    s.p.journal.clear();
+    s.p.ouvertureReussie = false;
+    bilans(s, 1, [&](TfBilans& f) {
+        f.PageControl1->setCurrentWidget(f.TabSheet1);
+        cliquer(f.bModifier);
+        clicDroit(f.MotDePasse);
+        cliquer(f.bBanque);
+        cliquer(f.bApropos);
+    });
+    for (const QString& cible : {cm1 + "Léa_OBV_Exos.txt", cm1 + "Léa_Pwd.txt",
+                                 QStringLiteral("https://www.talvorenne.fr/ombrivelle/banque-exercices/")})
+        s.p.boite(ReponseBoite::Ok,
+                  "Impossible d'ouvrir « " + cible + " ».\rAucun logiciel de cet ordinateur n'a pu l'ouvrir.");
+    s.p.boite(ReponseBoite::Ok, "Impossible de lancer le programme « " + s.chemin("TLV-Maj.exe") + " ».");
+    montrerBilans();
+    const QStringList boites = s.p.journalDe("boite");
+    ASSERT_EQ(boites.size(), 4);
+    for (const QString& b : boites)
+        EXPECT_TRUE(b.startsWith("boite Erreur | " + titreApplication() + " | Impossible ")) << b.toStdString();
 }
 
 TEST(BilansOuvertures, FaceEleve)

@@ -236,6 +236,18 @@ TEST(Parametrage, ChoixDeLaPolice)
     EXPECT_EQ(f.foreground().color(), QColor(255, 0, 0));
 }
 
+// The sample classroom's file is written as the dialog writes it: saved untouched, it stays
+// byte for byte as it was.
+TEST(Parametrage, FichierDeLaClasseExempleInchange)
+{
+    Seance s(true);
+    const QByteArray avant = s.lireOctets("ombrivelle.ini");
+    ASSERT_TRUE(avant.startsWith("[Mot de passe enseignant]\r\n"));
+    s.creerFiches();
+    parametrage(s, [](TfParametrage& f) { cliquer(f.bSauve); });
+    EXPECT_EQ(s.lireOctets("ombrivelle.ini"), avant);
+}
+
 TEST(Parametrage, SansFichierDeParametres)
 {
     Seance s(false);
