@@ -140,9 +140,12 @@ void FenetreExerciceCommune::FormClose()
 
 void FenetreExerciceCommune::EnregistrerReussites()
 {
-    if (::EnregistrerReussites() == Enregistrement::Recupere)
-        plateforme().boite(titreRecuperationReussites(), messageRecuperationReussites(), TypeBoite::Simple,
-                           BoutonsBoite::Ok);
+    // Each caller is on a way out or into the next exercise: the pupil is told, never held back.
+    Fiche::garde([] {
+        if (::EnregistrerReussites() == Enregistrement::Recupere)
+            plateforme().boite(titreRecuperationReussites(), messageRecuperationReussites(), TypeBoite::Simple,
+                               BoutonsBoite::Ok);
+    });
 }
 
 bool FenetreExerciceCommune::lireParametres()

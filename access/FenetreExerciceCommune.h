@@ -58,8 +58,9 @@ public:
     void Image1Click();
 
     QString NomFichierTest();
-    // Saves the pupil's successes; a save that had to put the backup back is told.
-    void EnregistrerReussites();
+    // Saves the pupil's successes. A save that had to put the old file back is told, and so is
+    // a failed one (the input/output error box), and the caller goes on either way.
+    static void EnregistrerReussites();
 
     // FenetreExercice
     Fiche& fiche() override { return *this; }

@@ -6,7 +6,7 @@
 
 #include "Deroulement.h"
 #include "FenetreExercice.h"
-#include "FichierReussites.h"
+#include "FenetreExerciceCommune.h"
 #include "Plateforme.h"
 #include "Profil.h"
 
@@ -95,9 +95,8 @@ void TfQuitter::EnregistrerInterruption()
 void TfQuitter::bNouvelExoClick()
 {
     // Where the stop button saved nothing, the successes are saved before the interruption.
-    if (profil().reussitesEnregistreesParQuitter && EnregistrerReussites() == Enregistrement::Recupere)
-        plateforme().boite(titreRecuperationReussites(), messageRecuperationReussites(), TypeBoite::Simple,
-                           BoutonsBoite::Ok);
+    if (profil().reussitesEnregistreesParQuitter)
+        FenetreExerciceCommune::EnregistrerReussites();
     EnregistrerInterruption();
     Close();
     fenetreExercice().LancerExerciceSuivant();

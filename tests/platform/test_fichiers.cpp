@@ -112,14 +112,15 @@ TEST(Fichiers, PanneAChaqueEtapeLaisseLAncienContenu)
         EXPECT_EQ(d.lire("r.txt"), ancien);
         EXPECT_EQ(d.entrees(), QStringList({"r.txt"}));
 
-        // An append that fails part-way is undone.
+        // An append that fails part-way cuts nothing back (another instance may have appended
+        // since): what it wrote is a line of its own, ended over its last bytes.
         injecterPanneEcriture(panneA);
         const ResultatAjout r = ajouterAuFichier(d.chemin("r.txt"), nouveau);
         injecterPanneEcriture(nullptr);
         if (e == EtapeEcriture::Ecriture || e == EtapeEcriture::Fermeture) {
             EXPECT_EQ(r, ResultatAjout::Echec);
             if (e == EtapeEcriture::Ecriture) {
-                EXPECT_EQ(d.lire("r.txt"), ancien);
+                EXPECT_EQ(d.lire("r.txt"), ancien + nouveau.left(nouveau.size() / 2 - 2) + "\r\n");
             }
         } else {
             EXPECT_EQ(r, ResultatAjout::Fait);
@@ -171,7 +172,7 @@ TEST(Fichiers, LiensSymboliques)
     EXPECT_EQ(d.lire("vrai.txt"), QByteArray("nouveau"));
     EXPECT_TRUE(QFileInfo(d.chemin("lien.txt")).isSymLink()); // the link stays a link
     EXPECT_EQ(ajouterAuFichier(d.chemin("lien.txt"), "+"), ResultatAjout::Fait);
-    EXPECT_EQ(d.lire("vrai.txt"), QByteArray("nouveau+"));
+    EXPECT_EQ(d.lire("vrai.txt"), QByteArray("nouveau\r\n+"));
 
     // Nothing is created through a dangling link.
     QFile::link(d.chemin("ailleurs.txt"), d.chemin("pendant.txt"));

@@ -3,10 +3,15 @@
 // random moment, and a timeout for what could block.
 
 #include <functional>
+#include <vector>
 
 // Runs the function in a child process; its result is the child's exit code. -1 when the child
 // died of a signal, -2 when it had not finished within the delay (it is then killed).
 int dansUnEnfant(const std::function<int()>& f, int delaiMs = 5000);
+
+// Runs each function in a child process of its own, all of them at once (they start together),
+// and gives their exit codes in order, as dansUnEnfant does for one.
+std::vector<int> ensembleDansDesEnfants(const std::vector<std::function<int()>>& fonctions, int delaiMs = 120000);
 
 // Starts the function in a child process and kills it after the given microseconds; waits
 // for it. True when the kill came before the child ended by itself.
