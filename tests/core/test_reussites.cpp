@@ -3,6 +3,8 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <sys/stat.h>
 #include <iostream>
 
 #include "EcriturePerdue.h"
@@ -238,4 +240,37 @@ TEST(Reussites, DeuxProcessusPourUnEleve)
               << recuperees << std::endl;
     EXPECT_EQ(perdues, 0);
     EXPECT_EQ(recuperees, 0);
+}
+
+TEST(Reussites, FichierQuiNEstPlusUnFichierOrdinaire)
+{
+    // After the sign-in the successes file became a FIFO, a folder, a dangling link: the save is
+    // the input/output error and leaves it as it is; the success waits for the file to be back.
+    Minuteur delai(20);
+    Seance s(false);
+    eleve(s, "CM1", "Léa");
+    const QString f = s.chemin("CM1/Léa_OBV_Reussites.txt");
+    for (int cas = 0; cas < 3; ++cas) {
+        SCOPED_TRACE(cas);
+        s.ecrireLignes("CM1/Léa_OBV_Reussites.txt", {"chat|1"});
+        ChargerReussites();
+        CompterReussite(QStringLiteral("chat"));
+        QFile::remove(f);
+        if (cas == 0)
+            ASSERT_EQ(mkfifo(QFile::encodeName(f).constData(), 0666), 0);
+        else if (cas == 1)
+            ASSERT_TRUE(QDir().mkdir(f));
+        else
+            ASSERT_TRUE(QFile::link(s.chemin("CM1/ailleurs.txt"), f));
+        EXPECT_THROW((void)EnregistrerReussites(), ErreurES);
+        EXPECT_FALSE(QFileInfo(f).isFile());
+        EXPECT_FALSE(s.existe("CM1/ailleurs.txt"));
+        if (cas == 1)
+            QDir().rmdir(f);
+        else
+            QFile::remove(f);
+        s.ecrireLignes("CM1/Léa_OBV_Reussites.txt", {"chat|1"});
+        EXPECT_EQ(EnregistrerReussites(), Enregistrement::Fait);
+        EXPECT_EQ(s.lireOctets("CM1/Léa_OBV_Reussites.txt"), octetsLignes({"chat|2"}));
+    }
 }
