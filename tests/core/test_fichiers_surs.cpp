@@ -415,6 +415,22 @@ TEST(FichiersSurs, ExerciceBinaire)
     EXPECT_FALSE(Form1->bJaiEcrit->isEnabled());
 }
 
+TEST(FichiersSurs, FichiersTropGrandsRefuses)
+{
+    // Larger than any classroom file (sparse here: nothing on disk): the input/output error at
+    // once, whatever the file.
+    Seance s(false);
+    eleve(s, {});
+    for (const QString& f : {s.chemin(successes), s.chemin("Enorme.txt")}) {
+        QFile fichier(f);
+        ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(fichier.resize(tailleMaximaleLecture + 1));
+    }
+    EXPECT_THROW(ChargerReussites(), ErreurES);
+    EXPECT_THROW(lireLignesExercice(s.chemin("Enorme.txt")), ErreurES);
+    EXPECT_THROW(LireParametres(s.chemin("Enorme.txt"), ValeursParametres(), PoliceReponse()), ErreurES);
+}
+
 TEST(FichiersSurs, MotsPermutesTriesCommeLaRegle)
 {
     // The sorted comparison gives what the rule word against word gives, on random answers
