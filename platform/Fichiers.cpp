@@ -409,50 +409,69 @@ void fixerDelaiVerrou(int millisecondes)
     delaiVerrou_ = millisecondes;
 }
 
+namespace {
+
+enum class Essai { Pris, Occupe, Impossible, SansVerrous };
+
+// One try, without waiting: the lock file opened (made when missing, open to every user, since
+// machines of a share may work as different users), locked, and still the one of that name.
+Essai essayerVerrou(const QByteArray& nom, int& pris)
+{
+    int fd = ::open(nom.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+        ::fchmod(fd, 0666); // the umask aside; best effort
+    } else if (errno == EEXIST) {
+        fd = ::open(nom.constData(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0 && errno == EACCES)
+            fd = ::open(nom.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
+            return errno == ENOENT ? Essai::Occupe : Essai::Impossible; // ENOENT: let go meanwhile
+    } else {
+        return Essai::Impossible; // a read-only or missing folder: nothing can be saved there anyway
+    }
+    int r;
+    do {
+        r = ::flock(fd, LOCK_EX | LOCK_NB);
+    } while (r != 0 && errno == EINTR);
+    if (r != 0) {
+        const int e = errno;
+        fermer(fd);
+        if (e == ENOLCK || e == EOPNOTSUPP || e == ENOSYS || e == EINVAL) {
+            ::unlink(nom.constData()); // no instance can hold a lock there
+            return Essai::SansVerrous;
+        }
+        return Essai::Occupe; // held; or a lock file gone under a share's feet (ESTALE)
+    }
+    // The holder waited for removes the lock file as it lets go: the lock must be on the file
+    // that bears the name now, or it excludes nobody.
+    struct stat a, b;
+    if (::fstat(fd, &a) != 0 || ::lstat(nom.constData(), &b) != 0 || !memeFichier(a, b)) {
+        fermer(fd);
+        return Essai::Occupe;
+    }
+    pris = fd;
+    return Essai::Pris;
+}
+
+} // namespace
+
 VerrouFichier::VerrouFichier(const QString& chemin) : nom_(nomSysteme(cheminVerrou(chemin)))
 {
     const QDeadlineTimer fin(delaiVerrou_);
-    int attente = 1;
-    for (bool premier = true; fd_ < 0; premier = false) {
-        if (!premier && fin.hasExpired())
+    for (int attente = 1;; attente = qMin(attente * 2, 16)) {
+        switch (essayerVerrou(nom_, fd_)) {
+        case Essai::Pris:
+        case Essai::SansVerrous: // worked on as before there were locks
+            pris_ = true;
             return;
-        const int fd = ::open(nom_.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd < 0)
-            return; // a read-only folder: nothing can be saved there anyway
-        for (;;) {
-            if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-                // The holder waited for removes the lock file as it lets go: the lock must be
-                // on the file that bears the name now, or it excludes nobody.
-                struct stat a, b;
-                if (::fstat(fd, &a) == 0 && ::lstat(nom_.constData(), &b) == 0 && memeFichier(a, b)) {
-                    fd_ = fd;
-                    pris_ = true;
-                } else {
-                    fermer(fd);
-                }
-                break;
-            }
-            if (errno == EINTR)
-                continue;
-            if (errno == ENOLCK || errno == EOPNOTSUPP || errno == ENOSYS || errno == EINVAL) {
-                // A file system without locks: worked on as before there were any.
-                fermer(fd);
-                ::unlink(nom_.constData());
-                pris_ = true;
-                return;
-            }
-            if (fin.hasExpired()) {
-                fermer(fd);
-                return;
-            }
-            if (errno != EWOULDBLOCK) {
-                // A lock file gone under a share's feet (ESTALE): opened again.
-                fermer(fd);
-                break;
-            }
-            dormirMillisecondes(attente);
-            attente = qMin(attente * 2, 16);
+        case Essai::Impossible:
+            return;
+        case Essai::Occupe:
+            break;
         }
+        if (fin.hasExpired())
+            return;
+        dormirMillisecondes(attente);
     }
 }
 

@@ -507,8 +507,11 @@ void TfBilans::bSupprimerClick()
     // What killed saves left in the folder goes with the pupil.
     supprimerTemporairesPerimes(resoudreChemin(etat.RepertoireGroupe));
     ListerElevesBilan();
+    // A pupil whose password file could not go is still there: shown, not the next one.
+    if (!restes.isEmpty() && cChoixEleve->findText(eleve) >= 0)
+        selectionner(cChoixEleve, eleve);
     cChoixEleveChange();
-    // The list shows what is left; the teacher is told which files stay, and where.
+    // The teacher is told which files stay, and where.
     if (!restes.isEmpty())
         afficherBoite(QStringLiteral("L'élève ") + eleve
                           + QStringLiteral(" n'a pas pu être supprimé entièrement. Ces fichiers restent dans le dossier ")

@@ -196,10 +196,10 @@ TEST(BilansSuppression, OuiNonEtFichiersRestants)
 namespace {
 
 int suppressions = 0;
-// The third deletion fails, as in a folder that cannot be written.
-bool troisiemeSuppressionRefusee(EtapeEcriture e)
+// The second and third deletions fail, as in a folder that cannot be written.
+bool suppressionsRefusees(EtapeEcriture e)
 {
-    return e == EtapeEcriture::Suppression && ++suppressions == 3;
+    return e == EtapeEcriture::Suppression && (++suppressions == 2 || suppressions == 3);
 }
 
 } // namespace
@@ -219,21 +219,24 @@ TEST(BilansSuppression, FichiersLaissesDitsEtTemporairesPerimesEnleves)
     demarrerSansAccueil(s, choix);
     bilans(s, 1, [&](TfBilans& f) {
         suppressions = 0;
-        injecterPanneEcriture(troisiemeSuppressionRefusee);
+        injecterPanneEcriture(suppressionsRefusees);
         cliquer(f.bSupprimer);
         injecterPanneEcriture(nullptr);
-        EXPECT_TRUE(s.existe("_Bilans/CM1/Léa_OBV_Detail.txt"));
-        EXPECT_EQ(textes(f.cChoixEleve), QStringList({"Tom"}));
+        // She is still a pupil of the group, and still the one shown, with what is left.
+        EXPECT_EQ(textes(f.cChoixEleve), QStringList({"Léa", "Tom"}));
+        EXPECT_EQ(f.cChoixEleve->currentText(), QStringLiteral("Léa"));
+        EXPECT_EQ(f.BilanExo->texte(), QString());
+        EXPECT_FALSE(f.BilanDetail->texte().isEmpty());
     });
     s.p.boite(ReponseBoite::Oui);
     s.p.boite(ReponseBoite::Ok, QStringLiteral("L'élève Léa n'a pas pu être supprimé entièrement. Ces fichiers restent "
                                                "dans le dossier ")
-                                    + s.chemin("_Bilans/CM1") + QStringLiteral(" :\nLéa_OBV_Detail.txt"));
+                                    + s.chemin("_Bilans/CM1") + QStringLiteral(" :\nLéa_Pwd.txt\nLéa_OBV_Detail.txt"));
     montrerBilans();
     EXPECT_TRUE(s.p.journalDe("boite").last().startsWith(QStringLiteral("boite Avertissement | Ombrivelle | ")));
     QStringList restes = QDir(s.chemin("_Bilans/CM1")).entryList(QDir::Files | QDir::Hidden);
     restes.sort();
-    EXPECT_EQ(restes, QStringList({".~ab12.tmp", "Léa_OBV_Detail.txt", "Tom_OBV_Exos.txt", "Tom_Pwd.txt"}));
+    EXPECT_EQ(restes, QStringList({".~ab12.tmp", "Léa_OBV_Detail.txt", "Léa_Pwd.txt", "Tom_OBV_Exos.txt", "Tom_Pwd.txt"}));
 }
 
 TEST(BilansSuppression, LesReussitesDUnAutreEleveRestent)
