@@ -456,13 +456,13 @@ TEST(SeanceDictee, SauvegardeEnEchecDite)
     Seance s(false, Programme::Castiflore);
     classe(s, QStringLiteral("Mots"), {"chat.wav", "lune.wav"});
     accueil(s, QStringLiteral("Léa"), QStringLiteral("Mots"));
-    s.demarrer();
-    ecouter();
     bravo(s);
-    repondre(QStringLiteral("chat"));
     s.p.fenetre<TfQuitter>([](TfQuitter& f) { cliquer(f.bQuitter); });
     s.p.boite(ReponseBoite::Ok, QStringLiteral("Erreur d'entrée/sortie sur le fichier ")
                                     + s.chemin("_Bilans/CM1/Léa_CSF_Reussites.txt") + QStringLiteral("."));
+    s.demarrer();
+    ecouter();
+    repondre(QStringLiteral("chat"));
     injecterPanneEcriture([](EtapeEcriture e) { return e == EtapeEcriture::Creation; });
     cliquer(Form1->bStop);
     injecterPanneEcriture(nullptr);
