@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QList>
 #include <QRandomGenerator>
 
 #include <cerrno>
@@ -24,14 +25,14 @@ namespace {
 PanneEcriture panne_ = nullptr;
 int delaiVerrou_ = 10000;
 
-// The line this process left open in a file (a text appended without a line end): the file and
-// where that text ended.
+// The lines this process left open (a text appended without a line end): each file and where
+// that text ended. One file or two at a time.
 struct LigneOuverte {
     dev_t dev = 0;
     ino_t ino = 0;
     off_t fin = -1;
 };
-LigneOuverte ligneOuverte_;
+QList<LigneOuverte> lignesOuvertes_;
 
 bool panne(EtapeEcriture etape)
 {
@@ -344,12 +345,18 @@ ResultatAjout ajouterAuFichier(const QString& chemin, const QByteArray& octets)
     if (octets.isEmpty())
         return fermer(fd) == 0 ? ResultatAjout::Fait : ResultatAjout::Echec;
     QByteArray texte = octets;
-    const bool continuee = s.st_dev == ligneOuverte_.dev && s.st_ino == ligneOuverte_.ino
-                           && s.st_size == ligneOuverte_.fin;
+    bool continuee = false;
+    for (qsizetype i = 0; i < lignesOuvertes_.size(); ++i) {
+        const LigneOuverte& l = lignesOuvertes_[i];
+        if (l.dev == s.st_dev && l.ino == s.st_ino) {
+            continuee = l.fin == s.st_size;
+            lignesOuvertes_.removeAt(i);
+            break;
+        }
+    }
     char dernier = '\n';
     if (lisible && s.st_size > 0 && !continuee && ::pread(fd, &dernier, 1, s.st_size - 1) == 1 && dernier != '\n')
         texte.prepend("\r\n");
-    ligneOuverte_ = {};
     const qsizetype ecrits = ecrireAjout(fd, texte);
     if (ecrits < texte.size()) {
         if (ecrits > 0)
@@ -358,7 +365,7 @@ ResultatAjout ajouterAuFichier(const QString& chemin, const QByteArray& octets)
         return ResultatAjout::Echec;
     }
     if (!texte.endsWith('\n'))
-        ligneOuverte_ = {s.st_dev, s.st_ino, ::lseek(fd, 0, SEEK_CUR)};
+        lignesOuvertes_.append({s.st_dev, s.st_ino, ::lseek(fd, 0, SEEK_CUR)});
     if (panne(EtapeEcriture::Fermeture)) {
         fermer(fd);
         return ResultatAjout::Echec;

@@ -257,9 +257,12 @@ TEST(Fichiers, LignesDechireesJamaisCollees)
     EXPECT_EQ(ajouterAuFichier(j, "Item r\xE9ussi\r\n"), ResultatAjout::Fait);
     EXPECT_EQ(d.lire("j.txt"), QByteArray("entete\r\nItem r\xE9\r\nItem r\xE9ussi\r\n"));
 
-    // A line this instance left open is continued...
-    for (const char* morceau : {"chat : chien", " - chta", " [12 s - 3 essais]\r\n"})
+    // A line this instance left open is continued, whatever it appended elsewhere meanwhile...
+    d.ecrire("exos.txt", "");
+    for (const char* morceau : {"chat : chien", " - chta", " [12 s - 3 essais]\r\n"}) {
         EXPECT_EQ(ajouterAuFichier(j, morceau), ResultatAjout::Fait);
+        EXPECT_EQ(ajouterAuFichier(d.chemin("exos.txt"), "ligne\r\n"), ResultatAjout::Fait);
+    }
     const QByteArray avant = d.lire("j.txt");
     EXPECT_TRUE(avant.endsWith("\r\nchat : chien - chta [12 s - 3 essais]\r\n"));
     // ...unless another instance wrote after it (here a line of its own, torn by a kill).
