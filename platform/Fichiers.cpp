@@ -465,7 +465,8 @@ Essai essayerVerrou(const QByteArray& nom, int& pris)
 VerrouFichier::VerrouFichier(const QString& chemin) : nom_(nomSysteme(cheminVerrou(chemin)))
 {
     const QDeadlineTimer fin(delaiVerrou_);
-    for (int attente = 1;; attente = qMin(attente * 2, 16)) {
+    // A save holds the lock for milliseconds: tried again soon, so that the waiter comes next.
+    for (int attente = 1;; attente = qMin(attente * 2, 4)) {
         switch (essayerVerrou(nom_, fd_)) {
         case Essai::Pris:
         case Essai::SansVerrous: // worked on as before there were locks
