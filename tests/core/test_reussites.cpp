@@ -246,7 +246,7 @@ TEST(Reussites, FichierQuiNEstPlusUnFichierOrdinaire)
 {
     // After the sign-in the successes file became a FIFO, a folder, a dangling link: the save is
     // the input/output error and leaves it as it is; the success waits for the file to be back.
-    Minuteur delai(20);
+    Minuteur delai(120);
     Seance s(false);
     eleve(s, "CM1", "Léa");
     const QString f = s.chemin("CM1/Léa_OBV_Reussites.txt");

@@ -9,10 +9,6 @@
 // died of a signal, -2 when it had not finished within the delay (it is then killed).
 int dansUnEnfant(const std::function<int()>& f, int delaiMs = 5000);
 
-// Runs each function in a child process of its own, all of them at once (they start together),
-// and gives their exit codes in order, as dansUnEnfant does for one.
-std::vector<int> ensembleDansDesEnfants(const std::vector<std::function<int()>>& fonctions, int delaiMs = 120000);
-
 // Starts the function in a child process and kills it after the given microseconds; waits
 // for it. True when the kill came before the child ended by itself.
 bool tuerEnCours(const std::function<void()>& boucle, int apresMicrosecondes);
@@ -23,3 +19,7 @@ public:
     explicit Minuteur(int secondes);
     ~Minuteur();
 };
+
+// Runs each function in a child process of its own, all of them at once (they start together),
+// and gives their exit codes in order, as dansUnEnfant does for one.
+std::vector<int> ensembleDansDesEnfants(const std::vector<std::function<int()>>& fonctions, int delaiMs = 120000);
