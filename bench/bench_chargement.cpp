@@ -16,6 +16,8 @@
 #include "FichierDetail.h"
 #include "FichierExos.h"
 #include "FichierReussites.h"
+#include "Fichiers.h"
+#include "Reussites.h"
 #include "Texte.h"
 #include "Unit1.h"
 
@@ -78,6 +80,54 @@ void EnregistrementReussites(benchmark::State& state)
         benchmark::DoNotOptimize(EnregistrerReussites());
 }
 BENCHMARK(EnregistrementReussites)->Unit(benchmark::kMillisecond);
+
+// A pupil's ordinary table, one success more at each save: what a save costs at every exercise.
+void EnregistrementReussitesOrdinaire(benchmark::State& state)
+{
+    Classe& c = classe();
+    const QString groupe = c.dossier.path() + QStringLiteral("/CE2/");
+    QDir().mkpath(groupe);
+    QStringList lignes;
+    for (int i = 0; i < 300; ++i)
+        lignes.append(QStringLiteral("mot numéro %1|%2-0-%3").arg(i).arg(i % 7).arg(i % 4));
+    ecrireLignes(groupe + QStringLiteral("Tom_OBV_Reussites.txt"), lignes);
+    etat.RepertoireGroupe = groupe;
+    etat.EleveCourant = QStringLiteral("Tom");
+    ChargerReussites();
+    int i = 0;
+    for (auto _ : state) {
+        CompterReussite(QStringLiteral("mot numéro %1").arg(i++ % 400));
+        benchmark::DoNotOptimize(EnregistrerReussites());
+    }
+    etat.RepertoireGroupe = c.dossier.path() + QStringLiteral("/CM1/");
+    etat.EleveCourant = QStringLiteral("Léa");
+}
+BENCHMARK(EnregistrementReussitesOrdinaire)->Unit(benchmark::kMicrosecond);
+
+// What a save does before it writes, so that another machine's successes are kept: the lock
+// taken and let go, the file read again and its rows made a table, this run's change made on it.
+void VerrouEtRelectureDUneSauvegarde(benchmark::State& state)
+{
+    Classe& c = classe();
+    const QString fichier = c.dossier.path() + QStringLiteral("/CE2/Tom_OBV_Reussites.txt");
+    QStringList lignes;
+    for (int i = 0; i < 300; ++i)
+        lignes.append(QStringLiteral("mot numéro %1|%2-0-%3").arg(i).arg(i % 7).arg(i % 4));
+    QDir().mkpath(c.dossier.path() + QStringLiteral("/CE2"));
+    ecrireLignes(fichier, lignes);
+    TableDesReussites changements;
+    changements.compterReussite(QStringLiteral("mot numéro 7"));
+    for (auto _ : state) {
+        const VerrouFichier verrou(fichier);
+        QByteArray octets;
+        lireFichierRegulier(fichier, octets);
+        TableDesReussites t;
+        t.charger(decoderFichier(octets));
+        changements.reporterChangements(t);
+        benchmark::DoNotOptimize(t.taille());
+    }
+}
+BENCHMARK(VerrouEtRelectureDUneSauvegarde)->Unit(benchmark::kMicrosecond);
 
 void LectureBruteDesMemesOctets(benchmark::State& state)
 {

@@ -60,7 +60,7 @@ QString LigneTirets()
 
 void AjouterAuDetail(const QString& chemin, const QStringList& lignes)
 {
-    // One append for the block: a failure leaves none of it, never its first lines alone.
+    // One append for the block, so that a refused write leaves none of it.
     if (!lignes.isEmpty())
         AjouterTexte(chemin, lignes.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }

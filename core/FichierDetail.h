@@ -26,7 +26,8 @@ QStringList BlocInterruption(int secondesExercice);
 // The line of 68 "-" that closes an exercise.
 QString LigneTirets();
 
-// Appends the lines to the log when it exists, all of them or none.
+// Appends the lines to the log when it exists, in one write: a write refused outright leaves
+// none of them; one that fails part-way leaves what it wrote as a line of its own.
 void AjouterAuDetail(const QString& chemin, const QStringList& lignes);
 // The log's lines; a missing file has none; a read error raises the run-time input/output error.
 QStringList LireDetail(const QString& chemin);

@@ -2,8 +2,10 @@
 
 
 #include "Chemins.h"
+#include "ErreurES.h"
 #include "Etat.h"
 #include "Fichiers.h"
+#include "OperationsFichiers.h"
 #include "Profil.h"
 #include "Reussites.h"
 #include "Texte.h"
@@ -66,33 +68,48 @@ QString titreRecuperationReussites()
 
 Enregistrement EnregistrerReussites()
 {
-    const TableDesReussites& table = etat.TableReussites;
+    TableDesReussites& table = etat.TableReussites;
     const QString chemin = table.fichierSource;
     // Saved only into the file it came from, and only while that pupil still exists.
-    if (chemin.isEmpty() || !existeFichier(chemin))
+    if (chemin.isEmpty() || !existeEntree(chemin))
         return Enregistrement::Fait;
     const QString reel = resoudreChemin(chemin);
-    const QStringList lignes = table.lignesFichier();
+    // The same pupil may work on another machine: every save of the file takes this lock, reads
+    // the file again and makes this run's changes on what it finds.
+    const VerrouFichier verrou(reel);
+    if (!existeEntree(reel))
+        return Enregistrement::Fait; // deleted meanwhile
+    QByteArray ancien;
+    // A name that no longer holds a regular file (a FIFO, a folder, a dangling link) cannot take
+    // the save: that is told, never skipped.
+    if (!verrou.pris() || !lireFichierRegulier(reel, ancien))
+        throw ErreurES(chemin);
+    TableDesReussites fusion;
+    fusion.charger(decoderFichier(ancien));
+    table.reporterChangements(fusion);
+    const QStringList lignes = fusion.lignesFichier();
 
-    if (!profil().sauvegardeReussites) {
-        ecrireLignesSansErreur(reel, lignes);
-        return Enregistrement::Fait;
+    if (profil().sauvegardeReussites) {
+        QString sauvegarde = reel;
+        sauvegarde.chop(4); // ".txt"
+        // A help, not a condition: the checked write alone never leaves the file half written.
+        ecrireFichierEntier(resoudreChemin(sauvegarde + QStringLiteral(".old")), ancien);
     }
-    QString sauvegarde = reel;
-    sauvegarde.chop(4); // ".txt"
-    sauvegarde = resoudreChemin(sauvegarde + QStringLiteral(".old"));
-    // The file is replaced only once its backup is known good (written by the checked write and
-    // read back); the recovery puts the old bytes back the same way, never deleting first.
-    QByteArray ancien, copie;
-    const bool sauvegardee = lireFichierRegulier(reel, ancien) && ecrireFichierEntier(sauvegarde, ancien)
-                             && lireFichierRegulier(sauvegarde, copie) && copie == ancien;
-    const bool ecrit = sauvegardee && ecrireLignesSansErreur(reel, lignes);
-    // Every line written holds a "|": a written file has as many non-empty lines as rows.
-    if (ecrit && lignes.size() >= lignesNonVides(ancien))
-        return Enregistrement::Fait;
-    if (ecrit)
-        ecrireFichierEntier(reel, ancien);
-    return Enregistrement::Recupere;
+    // A failed write leaves the file as it was and this run's changes for the next save.
+    if (!ecrireLignesSansErreur(reel, lignes))
+        throw ErreurES(chemin);
+    if (profil().sauvegardeReussites) {
+        // Read back: a write that the file system lost shows as fewer lines than before it.
+        QByteArray relu;
+        if (!lireFichierRegulier(reel, relu) || lignesNonVides(relu) < lignesNonVides(ancien)) {
+            ecrireFichierEntier(reel, ancien);
+            return Enregistrement::Recupere;
+        }
+    }
+    // The table is the file's from now on, with no change left to make.
+    fusion.fichierSource = chemin;
+    table = std::move(fusion);
+    return Enregistrement::Fait;
 }
 
 QString cleReussite(const QString& item)
@@ -104,21 +121,12 @@ void CompterReussite(const QString& item)
 {
     if (etat.EleveCourant.isEmpty() || item.isEmpty())
         return;
-    TableDesReussites& table = etat.TableReussites;
-    const QString cle = cleReussite(item);
-    const int i = table.chercher(cle);
-    if (i >= 0)
-        table.changerComptes(i, comptesApresReussite(table.comptes(i)));
-    else
-        table.ajouter(cle, QStringLiteral("1"));
+    etat.TableReussites.compterReussite(cleReussite(item));
 }
 
 void MarquerEchec(const QString& item)
 {
     if (etat.EleveCourant.isEmpty() || item.isEmpty())
         return;
-    TableDesReussites& table = etat.TableReussites;
-    const int i = table.chercher(cleReussite(item));
-    if (i >= 0)
-        table.changerComptes(i, comptesApresEchec(table.comptes(i)));
+    etat.TableReussites.marquerEchec(cleReussite(item));
 }

@@ -17,9 +17,15 @@ void ChargerReussites();
 
 enum class Enregistrement {
     Fait,     // written (or nothing to write)
-    Recupere, // the new file lost lines: the backup was put back; the user must be told
+    Recupere, // the file read back had lost lines: the old one was put back; the user must be told
 };
-// Writes etat.TableReussites back into the file it was loaded from.
+// Writes this run's changes of etat.TableReussites into the file it was loaded from, as that
+// file is now: under a lock shared with every other instance (another machine signed in as the
+// same pupil), the file is read again, the changes are made on it (new rows at the end) and it is
+// rewritten; the table is then the file's. Nothing for the guest, nor when the file is gone (the
+// pupil was deleted). Raises the input/output error, the file untouched and the changes kept for
+// the next save, when the file is no longer a regular file or cannot be read, when the lock
+// cannot be had (a read-only folder, or held by another for seconds), or when the write fails.
 [[nodiscard]] Enregistrement EnregistrerReussites();
 // What the user is told when the backup was put back, and its title.
 QString messageRecuperationReussites();

@@ -71,11 +71,10 @@ void ajouterItems(const QString& chemin, const QStringList& lignes)
         return;
     const QByteArray octets = lireOctets(chemin);
     const QString avant = decoderFichier(octets);
+    // A file saved by hand often ends without a line end: the append puts one first, so that its
+    // last item does not run into the first one added.
+    const QByteArray finDeLigne = !octets.isEmpty() && !octets.endsWith('\n') ? QByteArray("\r\n") : QByteArray();
     QString ajout;
-    // A file saved by hand often ends without a line end: its last item must not run into the
-    // first one added.
-    if (!avant.isEmpty() && !avant.endsWith(QLatin1Char('\n')))
-        ajout += QStringLiteral("\r\n");
     for (const QString& l : lignes)
         ajout += l + QStringLiteral("\r\n");
 
@@ -86,8 +85,8 @@ void ajouterItems(const QString& chemin, const QStringList& lignes)
         sansMarque = sansMarque.sliced(3);
     const bool utf8 = avant != depuisWindows1252(sansMarque);
     const QByteArray octetsAjout = utf8 ? ajout.toUtf8() : versWindows1252(ajout);
-    const QString attendu = avant + (utf8 ? ajout : depuisWindows1252(octetsAjout));
-    if (decoderFichier(octets + octetsAjout) == attendu) {
+    const QString attendu = avant + QLatin1String(finDeLigne) + (utf8 ? ajout : depuisWindows1252(octetsAjout));
+    if (decoderFichier(octets + finDeLigne + octetsAjout) == attendu) {
         switch (ajouterAuFichier(reel, octetsAjout)) {
         case ResultatAjout::Fait:
             return;

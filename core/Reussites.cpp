@@ -20,6 +20,7 @@ void TableDesReussites::vider()
 {
     texte_ = QString();
     lignes_ = QList<Ligne>();
+    changements_ = QList<Changement>();
     index_ = std::vector<int>();
     indexees_ = 0;
     fichierSource.clear();
@@ -45,6 +46,38 @@ void TableDesReussites::ajouter(const QString& cle, const QString& comptes)
 void TableDesReussites::changerComptes(int i, const QString& comptes)
 {
     lignes_[i].comptes = ajouterTexte(comptes);
+}
+
+void TableDesReussites::appliquer(const Changement& c)
+{
+    const int i = chercher(c.cle);
+    if (c.reussite) {
+        if (i >= 0)
+            changerComptes(i, comptesApresReussite(comptes(i)));
+        else
+            ajouter(c.cle, QStringLiteral("1"));
+    } else if (i >= 0) {
+        changerComptes(i, comptesApresEchec(comptes(i)));
+    }
+}
+
+void TableDesReussites::compterReussite(const QString& cle)
+{
+    changements_.append({cle, true});
+    appliquer(changements_.last());
+}
+
+void TableDesReussites::marquerEchec(const QString& cle)
+{
+    // Kept even without a row: another instance may have added it by the save.
+    changements_.append({cle, false});
+    appliquer(changements_.last());
+}
+
+void TableDesReussites::reporterChangements(TableDesReussites& autre) const
+{
+    for (const Changement& c : changements_)
+        autre.appliquer(c);
 }
 
 void TableDesReussites::indexer(int ligne) const

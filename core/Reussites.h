@@ -25,10 +25,21 @@ public:
     QStringView cle(int i) const { return vue(lignes_[i].cle); }
     QStringView comptes(int i) const { return vue(lignes_[i].comptes); }
 
+    // Rows as they are read: not changes of this run.
     void ajouter(const QString& cle, const QString& comptes);
     void changerComptes(int i, const QString& comptes);
     // First row whose key is this one, -1 when none.
     int chercher(QStringView cle) const;
+
+    // A first-attempt success of the item of this key (its current run raised by 1, or a new
+    // row "1" at the end) and a first-attempt miss (its current run ended, when it has a row).
+    // Both are remembered as this run's changes: another instance may save the same file
+    // meanwhile, and a save makes them again on the file as it finds it.
+    void compterReussite(const QString& cle);
+    void marquerEchec(const QString& cle);
+    // This run's changes since the load (or the last save), made again on the other table in
+    // the order in which they were made here.
+    void reporterChangements(TableDesReussites& autre) const;
 
     // The rows of a successes file's text, in file order: the key is the text before the first
     // "|", trimmed and A-Z lower-cased; a line without "|" gives an empty key and the whole
@@ -54,8 +65,15 @@ private:
     Portion ajouterTexte(const QString& s);
     void indexer(int ligne) const;
 
+    struct Changement {
+        QString cle;
+        bool reussite = false; // else a miss
+    };
+    void appliquer(const Changement& c);
+
     QString texte_;     // every key and counts, those changed since the load appended
     QList<Ligne> lignes_;
+    QList<Changement> changements_;
     // Row + 1 in each used slot, 0 in a free one; a power of two long, at most half full.
     mutable std::vector<int> index_;
     mutable int indexees_ = 0; // rows already in the index

@@ -1,21 +1,38 @@
 #include "Fichiers.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QList>
 #include <QRandomGenerator>
 
 #include <cerrno>
 #include <climits>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <mutex>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 PanneEcriture panne_ = nullptr;
+int delaiVerrou_ = 10000;
+
+// The lines this process left open (a text appended without a line end): each file and where
+// that text ended. One file or two at a time.
+struct LigneOuverte {
+    dev_t dev = 0;
+    ino_t ino = 0;
+    off_t fin = -1;
+};
+QList<LigneOuverte> lignesOuvertes_;
 
 bool panne(EtapeEcriture etape)
 {
@@ -146,7 +163,7 @@ bool lireFichierRegulier(const QString& chemin, QByteArray& octets)
     if (fd < 0)
         return false;
     struct stat s;
-    if (::fstat(fd, &s) != 0 || !S_ISREG(s.st_mode)) {
+    if (::fstat(fd, &s) != 0 || !S_ISREG(s.st_mode) || s.st_size > tailleMaximaleLecture) {
         fermer(fd);
         return false;
     }
@@ -154,8 +171,14 @@ bool lireFichierRegulier(const QString& chemin, QByteArray& octets)
     qsizetype lus = 0;
     r.resize(qMax<qsizetype>(static_cast<qsizetype>(s.st_size) + 1, 4096));
     for (;;) {
-        if (lus == r.size())
-            r.resize(r.size() * 2);
+        if (lus == r.size()) {
+            // Grown past the limit while it was read.
+            if (lus > tailleMaximaleLecture) {
+                fermer(fd);
+                return false;
+            }
+            r.resize(qMin<qsizetype>(r.size() * 2, tailleMaximaleLecture + 1));
+        }
         const ssize_t k = ::read(fd, r.data() + lus, static_cast<size_t>(r.size() - lus));
         if (k < 0) {
             if (errno == EINTR)
@@ -219,8 +242,89 @@ bool ecrireFichierEntier(const QString& chemin, const QByteArray& octets)
         || ::rename(nomTemporaire.constData(), nomSysteme(cible).constData()) != 0)
         return echouer(false);
     synchroniserDossier(dossier);
+    supprimerTemporairesPerimes(dossier);
     return true;
 }
+
+namespace {
+
+// ".~" + letters and digits + ".tmp": the temporary files of ecrireFichierEntier.
+bool nomTemporaire(const char* nom)
+{
+    const size_t n = std::strlen(nom);
+    if (n < 7 || nom[0] != '.' || nom[1] != '~' || std::strcmp(nom + n - 4, ".tmp") != 0)
+        return false;
+    for (size_t i = 2; i < n - 4; ++i)
+        if (!((nom[i] >= '0' && nom[i] <= '9') || (nom[i] >= 'a' && nom[i] <= 'z')))
+            return false;
+    return true;
+}
+
+} // namespace
+
+void supprimerTemporairesPerimes(const QString& dossier)
+{
+    // A save takes seconds at the very most; ten minutes leave room for a slow key or share.
+    constexpr time_t perime = 600;
+    DIR* d = ::opendir(nomSysteme(dossier).constData());
+    if (!d)
+        return;
+    const int fdDossier = ::dirfd(d);
+    struct stat etatDossier;
+    if (::fstat(fdDossier, &etatDossier) == 0) {
+        while (const dirent* e = ::readdir(d)) {
+            struct stat t;
+            if (nomTemporaire(e->d_name) && ::fstatat(fdDossier, e->d_name, &t, AT_SYMLINK_NOFOLLOW) == 0
+                && S_ISREG(t.st_mode) && t.st_mtime + perime < etatDossier.st_mtime)
+                ::unlinkat(fdDossier, e->d_name, 0); // best effort: the next save tries again
+        }
+    }
+    ::closedir(d);
+}
+
+namespace {
+
+// One write for the whole text where possible: a kill between lines leaves whole lines. A short
+// write is a failure: the rest, written after it, could land after another instance's line.
+// The number of bytes written is given.
+qsizetype ecrireAjout(int fd, const QByteArray& octets)
+{
+    // Split in two only when a test asks for a failure in the middle.
+    const qsizetype moitie = panne_ ? octets.size() / 2 : octets.size();
+    qsizetype ecrits = 0;
+    auto ecrireJusqua = [&](qsizetype jusque) {
+        while (ecrits < jusque) {
+            const ssize_t k = ::write(fd, octets.constData() + ecrits, static_cast<size_t>(jusque - ecrits));
+            if (k < 0 && errno == EINTR)
+                continue;
+            if (k > 0)
+                ecrits += k;
+            if (k <= 0 || ecrits < jusque)
+                return false;
+        }
+        return true;
+    };
+    if (ecrireJusqua(moitie) && !panne(EtapeEcriture::Ecriture))
+        ecrireJusqua(octets.size());
+    return ecrits;
+}
+
+// The bytes of a failed append that reached the file end with a line end, written over their
+// own last bytes, where they are: whatever another instance appended after them stays whole.
+void terminerLigneDechiree(int fd, qsizetype ecrits)
+{
+    // An append leaves the offset just past what it wrote.
+    const off_t fin = ::lseek(fd, 0, SEEK_CUR);
+    const int drapeaux = ::fcntl(fd, F_GETFL);
+    if (fin < ecrits || drapeaux < 0 || ::fcntl(fd, F_SETFL, drapeaux & ~O_APPEND) != 0)
+        return;
+    const qsizetype n = qMin<qsizetype>(ecrits, 2);
+    if (::pwrite(fd, &"\r\n"[2 - n], static_cast<size_t>(n), fin - n) != n) {
+        /* best effort: a torn line left unended is ended by the next append */
+    }
+}
+
+} // namespace
 
 ResultatAjout ajouterAuFichier(const QString& chemin, const QByteArray& octets)
 {
@@ -230,7 +334,12 @@ ResultatAjout ajouterAuFichier(const QString& chemin, const QByteArray& octets)
     case GenreFichier::Regulier: break;
     default: return ResultatAjout::Echec;
     }
-    const int fd = ::open(nomSysteme(chemin).constData(), O_WRONLY | O_APPEND | O_NONBLOCK | O_CLOEXEC);
+    const QByteArray nom = nomSysteme(chemin);
+    // Read access only to see how the file ends; a file that can only be written is appended to.
+    int fd = ::open(nom.constData(), O_RDWR | O_APPEND | O_NONBLOCK | O_CLOEXEC);
+    const bool lisible = fd >= 0;
+    if (!lisible)
+        fd = ::open(nom.constData(), O_WRONLY | O_APPEND | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return ResultatAjout::Echec;
     struct stat s;
@@ -238,18 +347,154 @@ ResultatAjout ajouterAuFichier(const QString& chemin, const QByteArray& octets)
         fermer(fd);
         return ResultatAjout::Echec;
     }
-    // One write for the whole text where possible: a kill between lines leaves whole lines.
-    if (!ecrireContenu(fd, octets)) {
-        // Half a line is worse than none: back to the former length.
-        if (::ftruncate(fd, s.st_size) != 0) { /* nothing more can be done */ }
+    if (octets.isEmpty())
+        return fermer(fd) == 0 ? ResultatAjout::Fait : ResultatAjout::Echec;
+    QByteArray texte = octets;
+    bool continuee = false;
+    for (qsizetype i = 0; i < lignesOuvertes_.size(); ++i) {
+        const LigneOuverte& l = lignesOuvertes_[i];
+        if (l.dev == s.st_dev && l.ino == s.st_ino) {
+            continuee = l.fin == s.st_size;
+            lignesOuvertes_.removeAt(i);
+            break;
+        }
+    }
+    char dernier = '\n';
+    if (lisible && s.st_size > 0 && !continuee && ::pread(fd, &dernier, 1, s.st_size - 1) == 1 && dernier != '\n')
+        texte.prepend("\r\n");
+    const qsizetype ecrits = ecrireAjout(fd, texte);
+    if (ecrits < texte.size()) {
+        if (ecrits > 0)
+            terminerLigneDechiree(fd, ecrits);
         fermer(fd);
         return ResultatAjout::Echec;
     }
+    if (!texte.endsWith('\n'))
+        lignesOuvertes_.append({s.st_dev, s.st_ino, ::lseek(fd, 0, SEEK_CUR)});
     if (panne(EtapeEcriture::Fermeture)) {
         fermer(fd);
         return ResultatAjout::Echec;
     }
     return fermer(fd) == 0 ? ResultatAjout::Fait : ResultatAjout::Echec;
+}
+
+bool supprimerFichier(const QString& chemin)
+{
+    const QByteArray nom = nomSysteme(chemin);
+    struct stat l;
+    if (chemin.isEmpty() || ::lstat(nom.constData(), &l) != 0)
+        return chemin.isEmpty() || errno == ENOENT;
+    if (panne(EtapeEcriture::Suppression))
+        return false;
+    return ::unlink(nom.constData()) == 0 || errno == ENOENT;
+}
+
+namespace {
+
+void dormirMillisecondes(int ms)
+{
+    timespec t{ms / 1000, (ms % 1000) * 1000000L};
+    while (::nanosleep(&t, &t) != 0 && errno == EINTR) {
+    }
+}
+
+// A hidden name beside the file; a name too long for the folder is replaced by its hash.
+QString cheminVerrou(const QString& chemin)
+{
+    const QString dossier = dossierDe(chemin);
+    const QString fichier = chemin.mid(chemin.lastIndexOf(QLatin1Char('/')) + 1);
+    QString nom = QStringLiteral(".~") + fichier + QStringLiteral(".lck");
+    if (!nomFichierAdmis(dossier, nom))
+        nom = QStringLiteral(".~") + QString::number(qHash(fichier), 36) + QStringLiteral(".lck");
+    return dossier + QLatin1Char('/') + nom;
+}
+
+bool memeFichier(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+} // namespace
+
+void fixerDelaiVerrou(int millisecondes)
+{
+    delaiVerrou_ = millisecondes;
+}
+
+namespace {
+
+enum class Essai { Pris, Occupe, Impossible, SansVerrous };
+
+// One try, without waiting: the lock file opened (made when missing, open to every user, since
+// machines of a share may work as different users), locked, and still the one of that name.
+Essai essayerVerrou(const QByteArray& nom, int& pris)
+{
+    int fd = ::open(nom.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+        ::fchmod(fd, 0666); // the umask aside; best effort
+    } else if (errno == EEXIST) {
+        fd = ::open(nom.constData(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0 && errno == EACCES)
+            fd = ::open(nom.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
+            return errno == ENOENT ? Essai::Occupe : Essai::Impossible; // ENOENT: let go meanwhile
+    } else {
+        return Essai::Impossible; // a read-only or missing folder: nothing can be saved there anyway
+    }
+    int r;
+    do {
+        r = ::flock(fd, LOCK_EX | LOCK_NB);
+    } while (r != 0 && errno == EINTR);
+    if (r != 0) {
+        const int e = errno;
+        fermer(fd);
+        if (e == ENOLCK || e == EOPNOTSUPP || e == ENOSYS || e == EINVAL) {
+            ::unlink(nom.constData()); // no instance can hold a lock there
+            return Essai::SansVerrous;
+        }
+        return Essai::Occupe; // held; or a lock file gone under a share's feet (ESTALE)
+    }
+    // The holder waited for removes the lock file as it lets go: the lock must be on the file
+    // that bears the name now, or it excludes nobody.
+    struct stat a, b;
+    if (::fstat(fd, &a) != 0 || ::lstat(nom.constData(), &b) != 0 || !memeFichier(a, b)) {
+        fermer(fd);
+        return Essai::Occupe;
+    }
+    pris = fd;
+    return Essai::Pris;
+}
+
+} // namespace
+
+VerrouFichier::VerrouFichier(const QString& chemin) : nom_(nomSysteme(cheminVerrou(chemin)))
+{
+    const QDeadlineTimer fin(delaiVerrou_);
+    // A save holds the lock for milliseconds: tried again soon, so that the waiter comes next.
+    for (int attente = 1;; attente = qMin(attente * 2, 4)) {
+        switch (essayerVerrou(nom_, fd_)) {
+        case Essai::Pris:
+        case Essai::SansVerrous: // worked on as before there were locks
+            pris_ = true;
+            return;
+        case Essai::Impossible:
+            return;
+        case Essai::Occupe:
+            break;
+        }
+        if (fin.hasExpired())
+            return;
+        dormirMillisecondes(attente);
+    }
+}
+
+VerrouFichier::~VerrouFichier()
+{
+    if (fd_ < 0)
+        return;
+    // Removed while still held: whoever waits on it sees that it is gone and makes a new one.
+    ::unlink(nom_.constData());
+    fermer(fd_);
 }
 
 bool creerFichiersVides(const QStringList& chemins, QString& echec)

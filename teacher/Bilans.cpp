@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 #include "ChoixTypeImpression.h"
 #include "Etat.h"
 #include "FichierMotDePasse.h"
+#include "Fichiers.h"
 #include "Parametrage.h"
 #include "Plateforme.h"
 #include "Profil.h"
@@ -491,11 +493,30 @@ void TfBilans::bSupprimerClick()
         table.vider();
         table.fichierSource.clear();
     }
-    for (const QString& f : fichiers)
-        if (existeFichier(f))
-            QFile::remove(resoudreChemin(f));
+    QStringList restes;
+    {
+        // A save of this pupil's successes on another machine ends first, and none starts meanwhile.
+        const VerrouFichier verrou(resoudreChemin(reussites));
+        for (const QString& f : fichiers) {
+            const QString reel = resoudreChemin(f);
+            if (!supprimerFichier(reel))
+                restes.append(QFileInfo(reel).fileName());
+        }
+    }
+    // What killed saves left in the folder goes with the pupil.
+    supprimerTemporairesPerimes(resoudreChemin(etat.RepertoireGroupe));
     ListerElevesBilan();
+    // A pupil whose password file could not go is still there: shown, not the next one.
+    if (!restes.isEmpty() && cChoixEleve->findText(eleve) >= 0)
+        selectionner(cChoixEleve, eleve);
     cChoixEleveChange();
+    // The teacher is told which files stay, and where.
+    if (!restes.isEmpty())
+        afficherBoite(QStringLiteral("L'élève ") + eleve
+                          + QStringLiteral(" n'a pas pu être supprimé entièrement. Ces fichiers restent dans le dossier ")
+                          + QDir::cleanPath(resoudreChemin(etat.RepertoireGroupe)) + QStringLiteral(" :\n")
+                          + restes.join(QLatin1Char('\n')),
+                      TypeBoite::Avertissement);
 }
 
 void TfBilans::bConfigurerClick()

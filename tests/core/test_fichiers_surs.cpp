@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 
+#include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -34,9 +35,6 @@
 #include "Unit2.h"
 
 namespace {
-
-const QString recuperation =
-    QStringLiteral("Attention, le programme ne peut enregistrer tes résultats et va récupérer la sauvegarde");
 
 // Léa of CM1, her successes loaded from the lines given.
 void eleve(Seance& s, const QStringList& reussites)
@@ -106,34 +104,41 @@ TEST(FichiersSurs, EcritureQuiEchoueEnCoursDeRoute)
                          ancienReglages = s.lireOctets(reglages);
         CompterReussite(QStringLiteral("Un cheval"));
 
-        // The successes save: the backup write fails, then the main one; each time the old
-        // file stays whole and the pupil is told.
-        for (int rang : {1, 2}) {
-            injecter(e, rang);
-            s.p.boite(ReponseBoite::Ok, recuperation);
-            enregistrer();
-            injecterPanneEcriture(nullptr);
-            EXPECT_EQ(s.lireOctets(successes), ancien) << rang;
-        }
-        EXPECT_EQ(s.lireOctets(sauvegarde), ancien); // the good backup of the second try
+        // The successes file cannot be written (the backup is the first write of the save, the
+        // file the second): the input/output error, the old file whole, the success kept.
+        injecter(e, 2);
+        EXPECT_THROW(enregistrer(), ErreurES);
+        injecterPanneEcriture(nullptr);
+        EXPECT_EQ(s.lireOctets(successes), ancien);
+        // The backup cannot be written: the save goes on without it and nothing is said.
+        injecter(e, 1);
+        enregistrer();
+        injecterPanneEcriture(nullptr);
+        EXPECT_EQ(lireLignes(s.chemin(successes)), anciens + QStringList({"un cheval|1"}));
+        EXPECT_EQ(s.lireOctets(sauvegarde), ancien); // the good backup of the first try
 
         // Written through the raising routine: the input/output error.
+        const QByteArray enregistre = s.lireOctets(successes);
         injecter(e);
         EXPECT_THROW(ecrireLignes(s.chemin(successes), {"x|1"}), ErreurES);
         injecter(e);
         EXPECT_THROW(ecrireLignes(s.chemin(reglages), {"TEMPS LECTURE=8"}), ErreurES);
         injecterPanneEcriture(nullptr);
-        EXPECT_EQ(s.lireOctets(successes), ancien);
+        EXPECT_EQ(s.lireOctets(successes), enregistre);
         EXPECT_EQ(s.lireOctets(reglages), ancienReglages);
 
-        // A log line: the error, and no half line left.
+        // A log line: the error; what was written of it is a line of its own, and the next
+        // line is whole after it.
         if (e == EtapeEcriture::Ecriture || e == EtapeEcriture::Fermeture) {
+            const QString ligne = QStringLiteral("Item réussi un cheval en 4 s.");
+            const QByteArray octets = versWindows1252(ligne + QStringLiteral("\r\n"));
             injecter(e);
-            EXPECT_THROW(AjouterLigne(s.chemin(journal), QStringLiteral("Item réussi un cheval en 4 s.")), ErreurES);
+            EXPECT_THROW(AjouterLigne(s.chemin(journal), ligne), ErreurES);
             injecterPanneEcriture(nullptr);
-            if (e == EtapeEcriture::Ecriture) {
-                EXPECT_EQ(s.lireOctets(journal), ancienJournal);
-            }
+            const QByteArray dechiree = e == EtapeEcriture::Ecriture ? octets.left(octets.size() / 2 - 2) + "\r\n" : octets;
+            EXPECT_EQ(s.lireOctets(journal), ancienJournal + dechiree);
+            AjouterLigne(s.chemin(journal), ligne);
+            EXPECT_EQ(s.lireOctets(journal), ancienJournal + dechiree + octets);
         }
         // No temporary file stays behind.
         EXPECT_EQ(QDir(s.chemin("_Bilans/CM1")).entryList(QDir::Files | QDir::Hidden).filter(".tmp"), QStringList());
@@ -147,7 +152,8 @@ TEST(FichiersSurs, EcritureQuiEchoueEnCoursDeRoute)
 
 TEST(FichiersSurs, LimiteDeTailleDansUnEnfant)
 {
-    // Under a file-size limit (ulimit -f), a child saves: nothing is cut, the error is told.
+    // Under a file-size limit (ulimit -f), a child saves: the whole files stay as they were, the
+    // error is told each time, and the log holds what fitted of its line, ended as a line.
     Seance s(false);
     eleve(s, tableDe(300, 1));
     for (int i = 0; i < 300; ++i)
@@ -161,9 +167,11 @@ TEST(FichiersSurs, LimiteDeTailleDansUnEnfant)
         s.p.echec = nullptr; // the journal is read instead
         rlimit l{limite, limite};
         setrlimit(RLIMIT_FSIZE, &l);
-        enregistrer();
-        if (!s.p.journal.contains(QStringLiteral("boite Simple | Erreur | ") + recuperation))
+        try {
+            enregistrer();
             return 1;
+        } catch (const ErreurES&) {
+        }
         try {
             ecrireLignes(s.chemin(reglages), QStringList(2000, QStringLiteral("TEMPS LECTURE=6")));
             return 2;
@@ -178,35 +186,51 @@ TEST(FichiersSurs, LimiteDeTailleDansUnEnfant)
     });
     EXPECT_EQ(code, 0);
     EXPECT_EQ(s.lireOctets(successes), ancien);
-    EXPECT_EQ(s.lireOctets(journal), ancienJournal);
+    EXPECT_EQ(s.lireOctets(journal), ancienJournal + QByteArray(limite - ancienJournal.size() - 2, 'x') + "\r\n");
     EXPECT_EQ(s.lireOctets(reglages), ancienReglages);
 }
 
 TEST(FichiersSurs, TueEnPleineSauvegarde)
 {
-    // A child saves over and over and is killed at a random moment, 100 times a file: the old
-    // content or the new, never a mix, never an empty file.
+    // A child saves over and over and is killed at a random moment, 100 times a file. A file
+    // rewritten whole holds the old content or the new, never a mix. A log keeps, whole, every
+    // line that its writer was told was written; the kill may tear the line being written (a
+    // write can stop at any page boundary), and what comes next is a line of its own after it.
     Seance s(false);
     eleve(s, tableDe(3000, 1));
-    const QByteArray un = s.lireOctets(successes), deux = octetsLignes(tableDe(3000, 2));
+    // Every row with the same count: one save's file, whichever it was.
+    auto tableEntiere = [](const QByteArray& octets) {
+        const QStringList lignes = decouperLignes(depuisWindows1252(octets));
+        if (!octets.endsWith("\r\n") || lignes.size() != 3000)
+            return false;
+        const QString comptes = lignes[0].section(QLatin1Char('|'), 1);
+        for (int r = 0; r < 3000; ++r)
+            if (lignes[r] != QStringLiteral("item numéro %1|").arg(r) + comptes)
+                return false;
+        return true;
+    };
     const QByteArray reglagesA = octetsLignes(QStringList(3000, QStringLiteral("TEMPS LECTURE=5")));
     const QByteArray reglagesB = octetsLignes(QStringList(2000, QStringLiteral("REPONSES NECESSAIRES=3")));
     s.ecrireOctets(reglages, reglagesA);
     const QString ligneJournal = QStringLiteral("Item réussi un journal, des ... en 1 min 2 s.");
-    const QByteArray entete = s.lireOctets(journal), ligne = versWindows1252(ligneJournal + QStringLiteral("\r\n"));
+    const QByteArray entete = s.lireOctets(journal);
+    // How many lines the log's writer was told were written, seen by the parent.
+    void* partage = mmap(nullptr, sizeof(int), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    ASSERT_NE(partage, MAP_FAILED);
+    auto* ecrites = static_cast<volatile int*>(partage);
+    int annoncees = 0;
     auto delai = [] { return QRandomGenerator::global()->bounded(300, 8000); };
     for (int i = 0; i < 100; ++i) {
         tuerEnCours([&] {
-            for (int k = 0;; ++k) {
+            for (;;) {
                 for (int r = 0; r < 3000; ++r)
-                    etat.TableReussites.changerComptes(r, QString::number(1 + (k + 1) % 2));
+                    CompterReussite(QStringLiteral("item numéro %1").arg(r));
                 enregistrer();
             }
         }, delai());
-        const QByteArray lu = s.lireOctets(successes);
-        ASSERT_TRUE(lu == un || lu == deux) << "successes: " << lu.size() << " octets, coup " << i;
+        ASSERT_TRUE(tableEntiere(s.lireOctets(successes))) << "successes, coup " << i;
         const QByteArray old = s.lireOctets(sauvegarde);
-        ASSERT_TRUE(old.isNull() || old == un || old == deux) << "backup: " << old.size() << " octets, coup " << i;
+        ASSERT_TRUE(old.isNull() || tableEntiere(old)) << "backup: " << old.size() << " octets, coup " << i;
 
         tuerEnCours([&] {
             for (int k = 0;; ++k)
@@ -215,15 +239,33 @@ TEST(FichiersSurs, TueEnPleineSauvegarde)
         const QByteArray r = s.lireOctets(reglages);
         ASSERT_TRUE(r == reglagesA || r == reglagesB) << "settings: " << r.size() << " octets, coup " << i;
 
+        *ecrites = 0;
         tuerEnCours([&] {
-            for (;;)
+            for (;;) {
                 AjouterLigne(s.chemin(journal), ligneJournal);
+                *ecrites = *ecrites + 1;
+            }
         }, delai() / 10);
-        const QByteArray j = s.lireOctets(journal);
-        ASSERT_TRUE(j.startsWith(entete) && (j.size() - entete.size()) % ligne.size() == 0
-                    && j.mid(entete.size()) == ligne.repeated((j.size() - entete.size()) / ligne.size()))
-            << "log: " << j.size() << " octets, coup " << i;
+        annoncees += *ecrites;
     }
+    munmap(partage, sizeof(int));
+
+    // Read as the results window reads it: the header, whole lines, and torn ones on their own
+    // (a tear may fall in the line end written before a line, leaving a CR behind).
+    const QByteArray j = s.lireOctets(journal);
+    ASSERT_TRUE(j.startsWith(entete));
+    int entieres = 0;
+    for (QString l : decouperLignes(decoderFichier(j.mid(entete.size())))) {
+        if (l == ligneJournal) {
+            ++entieres;
+            continue;
+        }
+        while (l.endsWith(QLatin1Char('\r')))
+            l.chop(1);
+        ASSERT_TRUE(ligneJournal.startsWith(l)) << l.toStdString();
+    }
+    EXPECT_GE(entieres, annoncees);
+    EXPECT_LE(entieres, annoncees + 100); // at most the line of each kill, not yet counted
 }
 
 TEST(FichiersSurs, FifoALaPlaceDeChaqueFichier)
@@ -258,11 +300,12 @@ TEST(FichiersSurs, FifoALaPlaceDeChaqueFichier)
     // The password file: no pupil.
     EXPECT_EQ(listerEleves(s.chemin("_Bilans/CM1/")), QStringList({"Léa"}));
     EXPECT_EQ(lireMotDePasse(s.chemin("_Bilans/CM1/Max_Pwd.txt")), QString());
-    // The successes: nothing loaded, nothing saved; the logs: nothing appended.
+    // The successes: nothing loaded, and the save is the input/output error; the logs: nothing
+    // appended.
     ChargerReussites();
     EXPECT_TRUE(etat.TableReussites.estVide());
     CompterReussite(QStringLiteral("chat"));
-    enregistrer();
+    EXPECT_THROW(enregistrer(), ErreurES);
     AjouterLigne(FichierDetail(), QStringLiteral("ligne"));
     AjouterLigne(FichierExos(), QStringLiteral("ligne"));
     EXPECT_EQ(genreFichier(s.chemin(successes)), GenreFichier::Autre);
@@ -368,6 +411,22 @@ TEST(FichiersSurs, ExerciceBinaire)
     EXPECT_TRUE(boites[0].endsWith("Erreur d'entrée/sortie sur le fichier " + etat.RepertoireExercices + "Image.txt."));
     EXPECT_EQ(deroulement().NbItems, 0);
     EXPECT_FALSE(Form1->bJaiEcrit->isEnabled());
+}
+
+TEST(FichiersSurs, FichiersTropGrandsRefuses)
+{
+    // Larger than any classroom file (sparse here: nothing on disk): the input/output error at
+    // once, whatever the file.
+    Seance s(false);
+    eleve(s, {});
+    for (const QString& f : {s.chemin(successes), s.chemin("Enorme.txt")}) {
+        QFile fichier(f);
+        ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(fichier.resize(tailleMaximaleLecture + 1));
+    }
+    EXPECT_THROW(ChargerReussites(), ErreurES);
+    EXPECT_THROW(lireLignesExercice(s.chemin("Enorme.txt")), ErreurES);
+    EXPECT_THROW(LireParametres(s.chemin("Enorme.txt"), ValeursParametres(), PoliceReponse()), ErreurES);
 }
 
 TEST(FichiersSurs, MotsPermutesTriesCommeLaRegle)

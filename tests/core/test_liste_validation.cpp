@@ -218,5 +218,8 @@ TEST(ItemsPersos, AjoutImpossible)
         LimiteEcriture limite(8);
         EXPECT_THROW(ajouterItems(s.chemin("plein.txt"), {"un long item|qui ne tient pas"}), ErreurES);
     }
-    EXPECT_EQ(s.lireOctets("plein.txt"), QByteArray("a|1\r\n"));
+    // What fitted is a line of its own: the next item added is whole after it.
+    EXPECT_EQ(s.lireOctets("plein.txt"), QByteArray("a|1\r\nu\r\n"));
+    ajouterItems(s.chemin("plein.txt"), {"b|2"});
+    EXPECT_EQ(s.lireOctets("plein.txt"), QByteArray("a|1\r\nu\r\nb|2\r\n"));
 }

@@ -41,13 +41,12 @@ TEST(ProfilCastiflore, FichiersDeLElevePropresEtSansSauvegarde)
     EXPECT_EQ(FichierDetail(), s.chemin("Léa_CSF_Detail.txt"));
     EXPECT_EQ(FichierExos(), s.chemin("Léa_CSF_Exos.txt"));
 
-    // Saved straight over the file: no ".old" copy, no recovery message for a shorter table.
+    // Saved straight over the file: no ".old" copy, no message.
     s.ecrireLignes("Léa_CSF_Reussites.txt", {"chat|2", "chien|1", "lune|3"});
-    etat.TableReussites.vider();
-    etat.TableReussites.fichierSource = FichierReussites();
-    etat.TableReussites.ajouter("chat", "2-0");
+    ChargerReussites();
+    MarquerEchec(QStringLiteral("Chat"));
     EXPECT_EQ(EnregistrerReussites(), Enregistrement::Fait);
-    EXPECT_EQ(s.lireOctets("Léa_CSF_Reussites.txt"), "chat|2-0\r\n");
+    EXPECT_EQ(s.lireOctets("Léa_CSF_Reussites.txt"), "chat|2-0\r\nchien|1\r\nlune|3\r\n");
     EXPECT_FALSE(s.existe("Léa_CSF_Reussites.old"));
     EXPECT_TRUE(s.p.journalDe("boite").isEmpty());
 }

@@ -19,6 +19,7 @@
 #include "Bilans.h"
 #include "FichierReussites.h"
 #include "LimiteEcriture.h"
+#include "Fichiers.h"
 #include "MessagePerso.h"
 #include "MsgOuiNonPerso.h"
 #include "Profil.h"
@@ -494,6 +495,26 @@ TEST(SeanceDictee, ArretEntreDeuxItemsNeCompteRienDeuxFois)
               QStringList({"07/12/2026 | Interrompu |    5 /  10 | Mots"}));
     // Saved at the closing.
     EXPECT_EQ(lignes(s, "_Bilans/CM1/Léa_CSF_Reussites.txt"), QStringList({"chat|1"}));
+}
+
+TEST(SeanceDictee, SauvegardeEnEchecDite)
+{
+    // The successes cannot be written at the closing: the pupil is told, and the program ends.
+    Seance s(false, Programme::Castiflore);
+    classe(s, QStringLiteral("Mots"), {"chat.wav", "lune.wav"});
+    accueil(s, QStringLiteral("Léa"), QStringLiteral("Mots"));
+    bravo(s);
+    s.p.fenetre<TfQuitter>([](TfQuitter& f) { cliquer(f.bQuitter); });
+    s.p.boite(ReponseBoite::Ok, QStringLiteral("Erreur d'entrée/sortie sur le fichier ")
+                                    + s.chemin("_Bilans/CM1/Léa_CSF_Reussites.txt") + QStringLiteral("."));
+    s.demarrer();
+    ecouter();
+    repondre(QStringLiteral("chat"));
+    injecterPanneEcriture([](EtapeEcriture e) { return e == EtapeEcriture::Creation; });
+    cliquer(Form1->bStop);
+    injecterPanneEcriture(nullptr);
+    EXPECT_TRUE(s.p.finDemandee());
+    EXPECT_EQ(s.lireOctets("_Bilans/CM1/Léa_CSF_Reussites.txt"), QByteArray());
 }
 
 TEST(SeanceDictee, UneAutreDicteeApresLaFin)

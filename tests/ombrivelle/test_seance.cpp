@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextEdit>
@@ -12,6 +13,7 @@
 #include "Chemins.h"
 #include "ChoixNbItems.h"
 #include "Deroulement.h"
+#include "EcriturePerdue.h"
 #include "Etat.h"
 #include "MessagePerso.h"
 #include "MsgOuiNonPerso.h"
@@ -409,22 +411,31 @@ TEST(Seance, EspaceInsecableLuTelQuel)
     }
 }
 
-// A save that loses lines puts the backup back, and the main window tells the pupil.
-TEST(Seance, SauvegardeRecupereeDite)
+// A save whose file reads back short puts the old file back, and the main window tells the
+// pupil; a save that fails is told as the input/output error; the stop button's dialog opens
+// after either.
+TEST(Seance, SauvegardeRecupereeOuEnEchecDite)
 {
     Seance s(false);
     classe(s, {"##", "chat|chats"}, {"BRUITAGE=Non"});
     s.ecrireLignes("_Bilans/CM1/Léa_OBV_Reussites.txt", {"loup|1"});
     accueil(s, QStringLiteral("Léa"));
     s.demarrer();
-    // Lines added by hand while the pupil works.
-    s.ecrireLignes("_Bilans/CM1/Léa_OBV_Reussites.txt", {"loup|1", "ours|2"});
     s.p.boite(ReponseBoite::Ok, QStringLiteral("Attention, le programme ne peut enregistrer tes résultats et va "
                                                "récupérer la sauvegarde"));
     s.p.fenetre(QStringLiteral("TfQuitter"), [](Fiche& f) { f.Close(); });
-    cliquer(Form1->bStop);
+    {
+        EcriturePerdue perte(s.chemin("_Bilans/CM1"), 2); // the backup, then the file
+        cliquer(Form1->bStop);
+    }
     EXPECT_EQ(s.p.journalDe("boite").last().section(" | ", 1, 1), QStringLiteral("Erreur"));
-    EXPECT_EQ(lignes(s, "_Bilans/CM1/Léa_OBV_Reussites.txt"), QStringList({"loup|1", "ours|2"}));
+    EXPECT_EQ(lignes(s, "_Bilans/CM1/Léa_OBV_Reussites.txt"), QStringList({"loup|1"}));
+
+    QFile::remove(s.chemin("_Bilans/CM1/Léa_OBV_Reussites.txt"));
+    QDir().mkpath(s.chemin("_Bilans/CM1/Léa_OBV_Reussites.txt"));
+    s.p.boite(ReponseBoite::Ok, QStringLiteral("Erreur d'entrée/sortie sur le fichier ") + FichierReussites() + ".");
+    s.p.fenetre(QStringLiteral("TfQuitter"), [](Fiche& f) { f.Close(); });
+    cliquer(Form1->bStop);
 }
 
 // Léa's log and list cannot grow (a file-size limit, which holds for root too; her successes,

@@ -4,12 +4,16 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <cstdio>
+#include <ctime>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "Chemins.h"
@@ -112,14 +116,15 @@ TEST(Fichiers, PanneAChaqueEtapeLaisseLAncienContenu)
         EXPECT_EQ(d.lire("r.txt"), ancien);
         EXPECT_EQ(d.entrees(), QStringList({"r.txt"}));
 
-        // An append that fails part-way is undone.
+        // An append that fails part-way cuts nothing back (another instance may have appended
+        // since): what it wrote is a line of its own, ended over its last bytes.
         injecterPanneEcriture(panneA);
         const ResultatAjout r = ajouterAuFichier(d.chemin("r.txt"), nouveau);
         injecterPanneEcriture(nullptr);
         if (e == EtapeEcriture::Ecriture || e == EtapeEcriture::Fermeture) {
             EXPECT_EQ(r, ResultatAjout::Echec);
             if (e == EtapeEcriture::Ecriture) {
-                EXPECT_EQ(d.lire("r.txt"), ancien);
+                EXPECT_EQ(d.lire("r.txt"), ancien + nouveau.left(nouveau.size() / 2 - 2) + "\r\n");
             }
         } else {
             EXPECT_EQ(r, ResultatAjout::Fait);
@@ -171,7 +176,7 @@ TEST(Fichiers, LiensSymboliques)
     EXPECT_EQ(d.lire("vrai.txt"), QByteArray("nouveau"));
     EXPECT_TRUE(QFileInfo(d.chemin("lien.txt")).isSymLink()); // the link stays a link
     EXPECT_EQ(ajouterAuFichier(d.chemin("lien.txt"), "+"), ResultatAjout::Fait);
-    EXPECT_EQ(d.lire("vrai.txt"), QByteArray("nouveau+"));
+    EXPECT_EQ(d.lire("vrai.txt"), QByteArray("nouveau\r\n+"));
 
     // Nothing is created through a dangling link.
     QFile::link(d.chemin("ailleurs.txt"), d.chemin("pendant.txt"));
@@ -224,4 +229,168 @@ TEST(Fichiers, NomsTropLongs)
     // Counted in the file system's bytes: "é" takes two.
     EXPECT_FALSE(nomFichierAdmis(d.chemin(""), QString(128, QChar(0xE9))));
     EXPECT_FALSE(nomFichierAdmis(d.chemin(""), QString()));
+}
+
+namespace {
+
+// Another instance's append, made while this one's append is part-way.
+QString journalPartage;
+bool autreInstanceAjoute(EtapeEcriture e)
+{
+    if (e != EtapeEcriture::Ecriture)
+        return false;
+    QFile f(journalPartage);
+    if (f.open(QIODevice::Append))
+        f.write("autre machine\r\n");
+    return true;
+}
+
+} // namespace
+
+TEST(Fichiers, LignesDechireesJamaisCollees)
+{
+    SansPanne fin;
+    Dossier d;
+    const QString j = d.chemin("j.txt");
+    // A log left torn by a kill: the next record is a line of its own.
+    d.ecrire("j.txt", "entete\r\nItem r\xE9");
+    EXPECT_EQ(ajouterAuFichier(j, "Item r\xE9ussi\r\n"), ResultatAjout::Fait);
+    EXPECT_EQ(d.lire("j.txt"), QByteArray("entete\r\nItem r\xE9\r\nItem r\xE9ussi\r\n"));
+
+    // A line this instance left open is continued, whatever it appended elsewhere meanwhile...
+    d.ecrire("exos.txt", "");
+    for (const char* morceau : {"chat : chien", " - chta", " [12 s - 3 essais]\r\n"}) {
+        EXPECT_EQ(ajouterAuFichier(j, morceau), ResultatAjout::Fait);
+        EXPECT_EQ(ajouterAuFichier(d.chemin("exos.txt"), "ligne\r\n"), ResultatAjout::Fait);
+    }
+    const QByteArray avant = d.lire("j.txt");
+    EXPECT_TRUE(avant.endsWith("\r\nchat : chien - chta [12 s - 3 essais]\r\n"));
+    // ...unless another instance wrote after it (here a line of its own, torn by a kill).
+    EXPECT_EQ(ajouterAuFichier(j, "lune : soleil"), ResultatAjout::Fait);
+    {
+        QFile f(j);
+        ASSERT_TRUE(f.open(QIODevice::Append));
+        f.write("\r\nautre ma");
+    }
+    EXPECT_EQ(ajouterAuFichier(j, " [3 s - 2 essais]\r\n"), ResultatAjout::Fait);
+    EXPECT_EQ(d.lire("j.txt"), avant + "lune : soleil\r\nautre ma\r\n [3 s - 2 essais]\r\n");
+
+    // An append that fails part-way while another instance appends: the other line stays whole,
+    // this one's bytes end as a line of their own before it.
+    const QByteArray debut = d.lire("j.txt");
+    journalPartage = j;
+    injecterPanneEcriture(autreInstanceAjoute);
+    const QByteArray ligne = "Item r\xE9ussi un cheval en 4 s.\r\n";
+    EXPECT_EQ(ajouterAuFichier(j, ligne), ResultatAjout::Echec);
+    injecterPanneEcriture(nullptr);
+    EXPECT_EQ(d.lire("j.txt"), debut + ligne.left(ligne.size() / 2 - 2) + "\r\nautre machine\r\n");
+}
+
+TEST(Fichiers, LectureBornee)
+{
+    // Larger than any classroom file: refused at once, never read into memory.
+    Dossier d;
+    QFile f(d.chemin("enorme.txt"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(f.resize(tailleMaximaleLecture + 1)); // sparse: no disk taken
+    f.close();
+    QByteArray octets;
+    EXPECT_FALSE(lireFichierRegulier(d.chemin("enorme.txt"), octets));
+    EXPECT_TRUE(octets.isEmpty());
+    ASSERT_TRUE(f.resize(tailleMaximaleLecture));
+    EXPECT_TRUE(lireFichierRegulier(d.chemin("enorme.txt"), octets));
+    EXPECT_EQ(octets.size(), tailleMaximaleLecture);
+}
+
+TEST(Fichiers, VerrouEntreInstances)
+{
+    struct DelaiNormal {
+        ~DelaiNormal() { fixerDelaiVerrou(10000); }
+    } delaiNormal;
+    fixerDelaiVerrou(300);
+    Dossier d;
+    d.ecrire("Léa_OBV_Reussites.txt", "chat|1\r\n");
+    const QString f = d.chemin("Léa_OBV_Reussites.txt");
+    // Another instance holds the lock until told: waited for, then not taken.
+    int pret[2], liberer[2];
+    ASSERT_EQ(pipe(pret), 0);
+    ASSERT_EQ(pipe(liberer), 0);
+    std::fflush(nullptr);
+    const pid_t autre = fork();
+    if (autre == 0) {
+        const VerrouFichier v(f);
+        char c = v.pris() ? '1' : '0';
+        (void)!write(pret[1], &c, 1);
+        close(liberer[1]);
+        while (read(liberer[0], &c, 1) > 0) {
+        }
+        _exit(0);
+    }
+    close(pret[1]);
+    close(liberer[0]);
+    char c = 0;
+    ASSERT_EQ(read(pret[0], &c, 1), 1);
+    EXPECT_EQ(c, '1');
+    EXPECT_FALSE(VerrouFichier(f).pris());
+    close(liberer[1]);
+    int statut = 0;
+    waitpid(autre, &statut, 0);
+    EXPECT_TRUE(VerrouFichier(f).pris());
+
+    // Its holder killed: the lock is free at once, never left held by a crash.
+    ASSERT_EQ(pipe(pret), 0);
+    const pid_t tue = fork();
+    if (tue == 0) {
+        const VerrouFichier v(f);
+        char p = '1';
+        (void)!write(pret[1], &p, 1);
+        for (;;)
+            pause();
+    }
+    close(pret[1]);
+    ASSERT_EQ(read(pret[0], &c, 1), 1);
+    close(pret[0]);
+    kill(tue, SIGKILL);
+    waitpid(tue, &statut, 0);
+    EXPECT_TRUE(VerrouFichier(f).pris());
+    // The lock file goes with the lock, the one the killed instance left too.
+    EXPECT_EQ(d.entrees(), QStringList({"Léa_OBV_Reussites.txt"}));
+
+    // A folder where no lock file can be made: not taken.
+    EXPECT_FALSE(VerrouFichier(d.chemin("absent/Léa_OBV_Reussites.txt")).pris());
+}
+
+TEST(Fichiers, TemporairesPerimesSupprimes)
+{
+    // What killed saves left is removed by the next save in the folder; a temporary file being
+    // written now, and names that are not ours, stay.
+    Dossier d;
+    for (const char* nom : {".~3k9x.tmp", ".~a1b2.tmp", ".~K9.tmp", "notes.tmp", ".~3k9x.lck"})
+        d.ecrire(nom, "x");
+    QDir().mkdir(d.chemin(".~dossier.tmp"));
+    const timespec vieux[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
+    for (const char* nom : {".~3k9x.tmp", ".~K9.tmp", "notes.tmp", ".~3k9x.lck", ".~dossier.tmp"})
+        ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(d.chemin(nom)).constData(), vieux, 0), 0);
+    EXPECT_TRUE(ecrireFichierEntier(d.chemin("r.txt"), "x"));
+    EXPECT_EQ(d.entrees(), QStringList({".~3k9x.lck", ".~K9.tmp", ".~a1b2.tmp", ".~dossier.tmp", "notes.tmp", "r.txt"}));
+}
+
+TEST(Fichiers, Suppression)
+{
+    SansPanne fin;
+    Dossier d;
+    d.ecrire("a.txt", "x");
+    d.ecrire("b.txt", "x");
+    QFile::link(d.chemin("b.txt"), d.chemin("lien.txt"));
+    EXPECT_TRUE(supprimerFichier(d.chemin("lien.txt"))); // the link, not its file
+    EXPECT_EQ(d.lire("b.txt"), QByteArray("x"));
+    EXPECT_TRUE(supprimerFichier(d.chemin("absent.txt"))); // already gone: nothing left
+    QDir().mkdir(d.chemin("dossier.txt"));
+    EXPECT_FALSE(supprimerFichier(d.chemin("dossier.txt")));
+    etapeEnPanne = EtapeEcriture::Suppression;
+    injecterPanneEcriture(panneA);
+    EXPECT_FALSE(supprimerFichier(d.chemin("a.txt")));
+    injecterPanneEcriture(nullptr);
+    EXPECT_TRUE(supprimerFichier(d.chemin("a.txt")));
+    EXPECT_EQ(d.entrees(), QStringList({"b.txt", "dossier.txt"}));
 }

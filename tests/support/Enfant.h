@@ -3,6 +3,7 @@
 // random moment, and a timeout for what could block.
 
 #include <functional>
+#include <vector>
 
 // Runs the function in a child process; its result is the child's exit code. -1 when the child
 // died of a signal, -2 when it had not finished within the delay (it is then killed).
@@ -18,3 +19,7 @@ public:
     explicit Minuteur(int secondes);
     ~Minuteur();
 };
+
+// Runs each function in a child process of its own, all of them at once (they start together),
+// and gives their exit codes in order, as dansUnEnfant does for one.
+std::vector<int> ensembleDansDesEnfants(const std::vector<std::function<int()>>& fonctions, int delaiMs = 120000);

@@ -8,7 +8,12 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include "FichierReussites.h"
+#include "Fichiers.h"
 #include "Parametrage.h"
 #include "ReglesBilans.h"
 #include "test_bilans_outils.h"
@@ -199,6 +204,52 @@ TEST(BilansSuppression, OuiNonEtFichiersRestants)
     // Nothing writes the deleted pupil's successes back.
     EXPECT_EQ(EnregistrerReussites(), Enregistrement::Fait);
     EXPECT_FALSE(s.existe("_Bilans/CM1/Léa_OBV_Reussites.txt"));
+}
+
+namespace {
+
+int suppressions = 0;
+// The second and third deletions fail, as in a folder that cannot be written.
+bool suppressionsRefusees(EtapeEcriture e)
+{
+    return e == EtapeEcriture::Suppression && (++suppressions == 2 || suppressions == 3);
+}
+
+} // namespace
+
+TEST(BilansSuppression, FichiersLaissesDitsEtTemporairesPerimesEnleves)
+{
+    Seance s(false);
+    petiteClasse(s);
+    // What killed saves left in the group folder: an old temporary file, and one being written.
+    s.ecrireLignes("_Bilans/CM1/.~9zt4.tmp", {"x"});
+    s.ecrireLignes("_Bilans/CM1/.~ab12.tmp", {"x"});
+    const timespec vieux[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(s.chemin("_Bilans/CM1/.~9zt4.tmp")).constData(), vieux, 0), 0);
+    ChoixFixe choix;
+    choix.groupe = "CM1";
+    choix.eleve = "Léa";
+    demarrerSansAccueil(s, choix);
+    bilans(s, 1, [&](TfBilans& f) {
+        suppressions = 0;
+        injecterPanneEcriture(suppressionsRefusees);
+        cliquer(f.bSupprimer);
+        injecterPanneEcriture(nullptr);
+        // She is still a pupil of the group, and still the one shown, with what is left.
+        EXPECT_EQ(textes(f.cChoixEleve), QStringList({"Léa", "Tom"}));
+        EXPECT_EQ(f.cChoixEleve->currentText(), QStringLiteral("Léa"));
+        EXPECT_EQ(f.BilanExo->texte(), QString());
+        EXPECT_FALSE(f.BilanDetail->texte().isEmpty());
+    });
+    s.p.boite(ReponseBoite::Oui);
+    s.p.boite(ReponseBoite::Ok, QStringLiteral("L'élève Léa n'a pas pu être supprimé entièrement. Ces fichiers restent "
+                                               "dans le dossier ")
+                                    + s.chemin("_Bilans/CM1") + QStringLiteral(" :\nLéa_Pwd.txt\nLéa_OBV_Detail.txt"));
+    montrerBilans();
+    EXPECT_TRUE(s.p.journalDe("boite").last().startsWith(QStringLiteral("boite Avertissement | Ombrivelle | ")));
+    QStringList restes = QDir(s.chemin("_Bilans/CM1")).entryList(QDir::Files | QDir::Hidden);
+    restes.sort();
+    EXPECT_EQ(restes, QStringList({".~ab12.tmp", "Léa_OBV_Detail.txt", "Léa_Pwd.txt", "Tom_OBV_Exos.txt", "Tom_Pwd.txt"}));
 }
 
 TEST(BilansSuppression, LesReussitesDUnAutreEleveRestent)
