@@ -240,7 +240,9 @@ ServeurSonPrive::~ServeurSonPrive()
     arreter(parec_);
     if (lecteur_.joinable())
         lecteur_.join();
-    arreter(demon_);
+    // The daemon is left to die with the process (it was started so): stopped here, at the
+    // process's exit, it would fail the media layer's connection while the process tears that
+    // layer down, and the sound library aborts on that race now and then.
 }
 
 std::vector<int16_t> ServeurSonPrive::echantillons() const
