@@ -1,10 +1,9 @@
 #include "Arborescences.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include "Chemins.h"
+#include "Fichiers.h"
 #include "ItemsPersos.h"
 #include "Texte.h"
 
@@ -19,9 +18,8 @@ bool extensionTxt(const QString& nom)
 
 QString cheminReel(const QString& chemin)
 {
-    const QString reel = resoudreChemin(chemin);
-    const QString canonique = QFileInfo(reel).canonicalFilePath();
-    return canonique.isEmpty() ? QDir::cleanPath(QFileInfo(reel).absoluteFilePath()) : canonique;
+    const QString canonique = cheminCanonique(chemin);
+    return canonique.isEmpty() ? QDir::cleanPath(resoudreChemin(chemin)) : canonique;
 }
 
 } // namespace
@@ -92,7 +90,7 @@ void PurgerExercicesPersos(const QString& racine)
                     break;
                 }
             if (!item)
-                QFile::remove(resoudreChemin(chemin));
+                supprimerFichier(chemin);
         }
     }
 }

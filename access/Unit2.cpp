@@ -668,7 +668,7 @@ void TForm2::bExoPersoClick()
 
     for (const QString& dossier : {DossierItemsPersos(etat.RepertoireExercices) + groupe,
                                    DossierItemsAValider(etat.RepertoireExercices) + groupe})
-        if (!existeDossier(dossier) && !QDir().mkpath(resoudreChemin(dossier)))
+        if (!creerDossiers(dossier))
             throw ErreurES(dossier);
     const QString fichier = FichierItemsAValider(etat.RepertoireExercices, groupe, etat.EleveCourant);
     if (!existeFichier(fichier) && !CreerFichierVide(fichier))

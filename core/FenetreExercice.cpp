@@ -1,6 +1,5 @@
 #include "FenetreExercice.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include "Bruitage.h"
@@ -9,6 +8,7 @@
 #include "Exercice.h"
 #include "Fiche.h"
 #include "Chemins.h"
+#include "Fichiers.h"
 #include "Plateforme.h"
 #include "Profil.h"
 #include "Texte.h"
@@ -70,7 +70,7 @@ void sonderEcriture(const std::function<QString()>& nomFichierTest)
         if (!CreerFichierVide(sonde))
             etat.EcriturePossible = 0;
         else if (existeFichier(sonde))
-            QFile::remove(resoudreChemin(sonde));
+            supprimerFichier(sonde);
         break;
     }
 }

@@ -1,7 +1,6 @@
 #include "ItemsPersos.h"
 
 #include <QCollator>
-#include <QFileInfo>
 #include <QLocale>
 #include <algorithm>
 
@@ -109,7 +108,7 @@ void TrierItemsPersos(const QString& racine)
         const QString dossier = joindreChemin(personnels, groupe);
         for (const QString& f : listerEntrees(dossier, QStringLiteral("*.txt"), GenreEntree::Fichiers)) {
             const QString chemin = joindreChemin(dossier, f);
-            if (!QFileInfo(resoudreChemin(chemin)).isFile())
+            if (!existeFichier(chemin))
                 continue; // only regular files are opened
             ecrireLignes(chemin, trierLignesItemsPersos(lireLignes(chemin)));
         }

@@ -5,6 +5,7 @@
 #include "Chemins.h"
 #include "ErreurES.h"
 #include "Fichiers.h"
+#include "Windows1252.h"
 
 namespace {
 
@@ -20,48 +21,6 @@ bool toutAscii(QByteArrayView octets)
     for (char c : octets)
         if (static_cast<unsigned char>(c) >= 0x80)
             return false;
-    return true;
-}
-
-// Whether the bytes are well-formed UTF-8. It stops at the first fault: a Windows-1252 file,
-// the common case, is told at its first accented letter instead of being decoded whole first.
-bool utf8BienForme(QByteArrayView octets)
-{
-    const auto* p = reinterpret_cast<const unsigned char*>(octets.constData());
-    const qsizetype n = octets.size();
-    qsizetype i = 0;
-    while (i < n) {
-        const unsigned char c = p[i];
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        int suite = 0;
-        unsigned char min = 0x80, max = 0xBF; // the second byte's range
-        if (c >= 0xC2 && c <= 0xDF) {
-            suite = 1;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            suite = 2;
-            if (c == 0xE0)
-                min = 0xA0; // overlong
-            else if (c == 0xED)
-                max = 0x9F; // surrogates
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            suite = 3;
-            if (c == 0xF0)
-                min = 0x90; // overlong
-            else if (c == 0xF4)
-                max = 0x8F; // beyond U+10FFFF
-        } else {
-            return false;
-        }
-        if (i + suite >= n || p[i + 1] < min || p[i + 1] > max)
-            return false;
-        for (int k = 2; k <= suite; ++k)
-            if ((p[i + k] & 0xC0) != 0x80)
-                return false;
-        i += suite + 1;
-    }
     return true;
 }
 

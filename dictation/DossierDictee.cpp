@@ -1,6 +1,5 @@
 #include "DossierDictee.h"
 
-#include <QFileInfo>
 
 #include "Chemins.h"
 #include "ErreurES.h"
@@ -16,7 +15,7 @@ QString fichierExistant(const QString& dossier, const QString& nom)
 {
     const QString chemin = resoudreChemin(joindreChemin(dossier, nom));
     // Only a regular file is opened: a folder or a pipe of that name is no companion.
-    return QFileInfo(chemin).isFile() ? chemin : QString();
+    return existeFichier(chemin) ? chemin : QString();
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "Migrations.h"
 
-#include <QDir>
-#include <QFileInfo>
 
 #include "Chemins.h"
 #include "OperationsFichiers.h"
@@ -48,8 +46,8 @@ bool FusionnerExercicesMedias(const QString& programme, const Deplacement& depla
     const QString ancienne = resoudreChemin(joindreChemin(programme, banque));
     if (existeEntree(ancienne)) {
         // One folder under two names: nothing to merge, and renaming would lose the bank.
-        const QString reelle = QFileInfo(ancienne).canonicalFilePath();
-        if (!reelle.isEmpty() && reelle == QFileInfo(medias).canonicalFilePath())
+        const QString reelle = cheminCanonique(ancienne);
+        if (!reelle.isEmpty() && reelle == cheminCanonique(medias))
             return false;
         for (const QString& nom : listerEntrees(ancienne, QStringLiteral("*.*"))) {
             // The new bank's version wins; the old one goes to the backup with the folder.
@@ -59,7 +57,7 @@ bool FusionnerExercicesMedias(const QString& programme, const Deplacement& depla
                 return false;
         }
         // An old bank left empty is removed; one that still holds entries is kept aside.
-        if (!QDir().rmdir(ancienne) && !deplacement(ancienne, nomSauvegardeBanque(programme)))
+        if (!supprimerDossierVide(ancienne) && !deplacement(ancienne, nomSauvegardeBanque(programme)))
             return false;
     }
     return deplacement(medias, joindreChemin(programme, banque));

@@ -1,7 +1,6 @@
 #include "AjoutItems.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -10,6 +9,7 @@
 
 #include "ArborescenceBilans.h"
 #include "Chemins.h"
+#include "Fichiers.h"
 #include "ErreurES.h"
 #include "Etat.h"
 #include "ItemsPersos.h"
@@ -128,7 +128,7 @@ void TfAjoutItems::AjouterItemsEleve(const QString& groupe, const QString& eleve
     if (eleve.isEmpty())
         return;
     const QString dossier = DossierItemsPersos(etat.RepertoireExercices) + groupe;
-    if (!existeDossier(dossier) && !QDir().mkpath(resoudreChemin(dossier)))
+    if (!creerDossiers(dossier))
         throw ErreurES(dossier);
     ajouterItems(FichierItemsPersos(etat.RepertoireExercices, groupe, eleve), itemsTapes());
 }

@@ -1,18 +1,18 @@
 #include "Chemins.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSet>
+#include <QHash>
+#include <QStringDecoder>
 #include <algorithm>
-#include <functional>
+#include <cstdlib>
+#include <optional>
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "Fichiers.h"
-#include "OperationsFichiers.h"
 #include "Plateforme.h"
 #include "Windows1252.h"
 
@@ -63,20 +63,27 @@ bool avantParPoints(const QList<uint>& a, const QList<uint>& b)
 
 struct EntreeDossier {
     QString nom;
-    GenreFichier genre;
+    QByteArray octets;
+    GenreFichier genre = GenreFichier::Absent;
 };
 
-// The entries of a folder that the filter takes, with their kinds (links followed). A name that
-// is not UTF-8 comes from a Windows archive unpacked here: Qt cannot name it (it is left out of
-// Qt's listings and cannot be opened), so it is read as Windows-1252 and, once taken, the entry
-// is renamed to that spelling in UTF-8, for every program of the desktop. An entry already
-// holding that spelling is never replaced: the listing then names it once. Where the rename is
-// refused (a read-only folder), the entry is still listed, and opening it fails with a message.
-QList<EntreeDossier> lireDossier(const QString& dossier,
-                                 const std::function<bool(const QString&, GenreFichier)>& prendre)
+// Of two entries that mean one name, the one taken: the composed UTF-8 spelling, else the one
+// whose bytes come first. Listing and lookup take the same, so that a listed name leads back
+// to its entry.
+bool prefere(const EntreeDossier& a, const EntreeDossier& b)
+{
+    const bool aPropre = a.octets == a.nom.toUtf8(), bPropre = b.octets == b.nom.toUtf8();
+    if (aPropre != bPropre)
+        return aPropre;
+    return a.octets < b.octets;
+}
+
+// Every entry of a folder given by its bytes, one for each name (see prefere), with its kind,
+// links followed. Nothing is read but the folder: names are never changed on disk.
+QList<EntreeDossier> lireDossier(const QByteArray& dossier)
 {
     QList<EntreeDossier> r;
-    const int fd = ::open(QFile::encodeName(dossier).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(dossier.isEmpty() ? "." : dossier.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return r;
     DIR* d = fdopendir(fd);
@@ -84,30 +91,90 @@ QList<EntreeDossier> lireDossier(const QString& dossier,
         ::close(fd);
         return r;
     }
-    QSet<QString> vus;
+    QHash<QString, qsizetype> rangs;
     while (const dirent* e = readdir(d)) {
         const QByteArray octets(e->d_name);
         if (octets == "." || octets == "..")
             continue;
-        QString nom = QFile::decodeName(octets);
-        const bool windows = QFile::encodeName(nom) != octets;
-        if (windows)
-            nom = depuisWindows1252(octets);
-        GenreFichier genre = genreFichierDans(fd, octets);
-        if (!prendre(nom, genre))
-            continue;
-        if (windows) {
-            const QByteArray neuf = QFile::encodeName(nom);
-            // Renamed now, or already by another program, or a twin holds that name.
-            if (renommerSansRemplacer(fd, octets, fd, neuf) || genreFichierDans(fd, neuf) != GenreFichier::Absent)
-                genre = genreFichierDans(fd, neuf);
-        }
-        if (!vus.contains(nom)) {
-            vus.insert(nom);
-            r.append({nom, genre});
+        EntreeDossier entree{nomDepuisOctets(octets), octets};
+        const auto vu = rangs.constFind(entree.nom);
+        if (vu == rangs.cend()) {
+            rangs.insert(entree.nom, r.size());
+            r.append(std::move(entree));
+        } else if (prefere(entree, r[*vu])) {
+            r[*vu] = std::move(entree);
         }
     }
+    for (EntreeDossier& e : r)
+        e.genre = genreFichierDans(fd, e.octets);
     closedir(d);
+    return r;
+}
+
+bool existeSurDisque(const QByteArray& chemin)
+{
+    struct stat s;
+    return ::lstat(chemin.constData(), &s) == 0;
+}
+
+QByteArray joindreOctets(const QByteArray& dossier, const QByteArray& nom)
+{
+    if (dossier.isEmpty())
+        return nom;
+    return dossier.endsWith('/') ? dossier + nom : dossier + '/' + nom;
+}
+
+struct Resolution {
+    QByteArray octets;
+    QString nom;
+};
+
+// The entry of a folder that a part names: the one whose name reads the same, else the first
+// (in listing order) of the same name up to case.
+std::optional<EntreeDossier> chercherDans(const QByteArray& dossier, const QString& partie)
+{
+    std::optional<EntreeDossier> memeCasse;
+    for (EntreeDossier& e : lireDossier(dossier)) {
+        if (e.nom == partie)
+            return std::move(e);
+        if (memeNom(e.nom, partie) && (!memeCasse || avantDansListe(e.nom, memeCasse->nom)))
+            memeCasse = std::move(e);
+    }
+    return memeCasse;
+}
+
+Resolution resoudre(const QString& chemin)
+{
+    const QString compose = cheminAbsolu(chemin).normalized(QString::NormalizationForm_C);
+    if (compose.isEmpty())
+        return {};
+    Resolution r{compose.toUtf8(), compose};
+    // The common case: the path as spelt is there.
+    if (existeSurDisque(r.octets))
+        return r;
+    const bool absolu = compose.startsWith(QLatin1Char('/'));
+    r.octets = absolu ? QByteArrayLiteral("/") : QByteArray();
+    r.nom = absolu ? QStringLiteral("/") : QString();
+    bool trouve = true;
+    for (const QString& partie : compose.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        QByteArray octets = partie.toUtf8();
+        QString nom = partie;
+        if (trouve && partie != QLatin1String(".") && partie != QLatin1String("..")
+            && !existeSurDisque(joindreOctets(r.octets, octets))) {
+            if (std::optional<EntreeDossier> e = chercherDans(r.octets, partie)) {
+                octets = e->octets;
+                nom = e->nom;
+            } else {
+                trouve = false; // nothing below it either
+            }
+        }
+        r.octets = joindreOctets(r.octets, octets);
+        r.nom = joindreChemin(r.nom, nom);
+    }
+    if (compose.endsWith(QLatin1Char('/')) && !r.nom.endsWith(QLatin1Char('/'))) {
+        r.octets += '/';
+        r.nom += QLatin1Char('/');
+    }
     return r;
 }
 
@@ -157,35 +224,52 @@ QString cheminAbsolu(const QString& chemin)
     return joindreChemin(plateforme().dossierCourant(), chemin);
 }
 
-QString resoudreChemin(const QString& nom)
+QString resoudreChemin(const QString& chemin)
 {
-    const QString chemin = cheminAbsolu(nom);
-    if (chemin.isEmpty() || QFileInfo::exists(chemin))
-        return chemin;
-    const bool absolu = chemin.startsWith(QLatin1Char('/'));
-    const bool barreFinale = chemin.endsWith(QLatin1Char('/')) && chemin.size() > 1;
-    const QStringList parties = chemin.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    QString base = absolu ? QStringLiteral("/") : QString();
-    bool introuvable = false;
-    for (const QString& partie : parties) {
-        QString suivant = joindreChemin(base, partie);
-        if (!introuvable && partie != QLatin1String(".") && partie != QLatin1String("..")
-            && !QFileInfo::exists(suivant)) {
-            QList<EntreeDossier> memes = lireDossier(base.isEmpty() ? QStringLiteral(".") : base,
-                                                     [&](const QString& n, GenreFichier) { return memeNom(n, partie); });
-            if (!memes.isEmpty()) {
-                std::sort(memes.begin(), memes.end(),
-                          [](const EntreeDossier& a, const EntreeDossier& b) { return avantDansListe(a.nom, b.nom); });
-                suivant = joindreChemin(base, memes.first().nom);
-            } else {
-                introuvable = true;
-            }
-        }
-        base = suivant;
+    return resoudre(chemin).nom;
+}
+
+QByteArray cheminSysteme(const QString& chemin)
+{
+    return resoudre(chemin).octets;
+}
+
+QString nomDepuisOctets(QByteArrayView octets)
+{
+    const QString nom = utf8BienForme(octets)
+                            ? QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless
+                                                                       | QStringDecoder::Flag::ConvertInitialBom)
+                                  .decode(octets)
+                            : depuisWindows1252(octets);
+    return nom.normalized(QString::NormalizationForm_C);
+}
+
+QString cheminDepuisOctets(QByteArrayView octets)
+{
+    QString r;
+    qsizetype debut = 0;
+    while (debut <= octets.size()) {
+        qsizetype fin = QByteArrayView(octets).indexOf('/', debut);
+        if (fin < 0)
+            fin = octets.size();
+        if (debut > 0)
+            r += QLatin1Char('/');
+        r += nomDepuisOctets(octets.sliced(debut, fin - debut));
+        debut = fin + 1;
     }
-    if (barreFinale && !base.endsWith(QLatin1Char('/')))
-        base += QLatin1Char('/');
-    return base;
+    return r;
+}
+
+QString cheminCanonique(const QString& chemin)
+{
+    if (chemin.isEmpty())
+        return QString();
+    char* reel = ::realpath(cheminSysteme(chemin).constData(), nullptr);
+    if (!reel)
+        return QString();
+    const QString r = cheminDepuisOctets(reel);
+    std::free(reel);
+    return r;
 }
 
 // FIFOs, devices and sockets count as absent: opening one could block the program.
@@ -193,35 +277,34 @@ bool existe(const QString& chemin)
 {
     if (chemin.isEmpty())
         return false;
-    const GenreFichier g = genreFichier(resoudreChemin(chemin));
+    const GenreFichier g = genreFichier(chemin);
     return g == GenreFichier::Regulier || g == GenreFichier::Dossier;
 }
 
 bool existeFichier(const QString& chemin)
 {
-    return !chemin.isEmpty() && genreFichier(resoudreChemin(chemin)) == GenreFichier::Regulier;
+    return !chemin.isEmpty() && genreFichier(chemin) == GenreFichier::Regulier;
 }
 
 bool existeDossier(const QString& chemin)
 {
-    return !chemin.isEmpty() && genreFichier(resoudreChemin(chemin)) == GenreFichier::Dossier;
+    return !chemin.isEmpty() && genreFichier(chemin) == GenreFichier::Dossier;
 }
 
 QStringList listerEntrees(const QString& dossier, const QString& motif, GenreEntree genre,
                           bool sauterCaches)
 {
-    const QString reel = resoudreChemin(dossier.isEmpty() ? QStringLiteral(".") : dossier);
     QStringList r;
-    const auto prendre = [&](const QString& nom, GenreFichier g) {
-        if ((sauterCaches && nom.startsWith(QLatin1Char('.'))) || !correspondMotif(nom, motif))
-            return false;
+    for (const EntreeDossier& e : lireDossier(cheminSysteme(dossier.isEmpty() ? QStringLiteral(".") : dossier))) {
+        if ((sauterCaches && e.nom.startsWith(QLatin1Char('.'))) || !correspondMotif(e.nom, motif))
+            continue;
         // Only regular files and folders, links followed: a FIFO is never offered.
-        return genre == GenreEntree::Tout       ? g == GenreFichier::Regulier || g == GenreFichier::Dossier
-               : genre == GenreEntree::Fichiers ? g == GenreFichier::Regulier
-                                                : g == GenreFichier::Dossier;
-    };
-    for (const EntreeDossier& e : lireDossier(reel, prendre))
-        r.append(e.nom);
+        const bool pris = genre == GenreEntree::Tout ? e.genre == GenreFichier::Regulier || e.genre == GenreFichier::Dossier
+                          : genre == GenreEntree::Fichiers ? e.genre == GenreFichier::Regulier
+                                                           : e.genre == GenreFichier::Dossier;
+        if (pris)
+            r.append(e.nom);
+    }
     std::sort(r.begin(), r.end(), avantDansListe);
     return r;
 }

@@ -1,8 +1,6 @@
 #include "Fichiers.h"
 
 #include <QDeadlineTimer>
-#include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QList>
 #include <QRandomGenerator>
@@ -19,6 +17,8 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "Chemins.h"
 
 namespace {
 
@@ -39,9 +39,10 @@ bool panne(EtapeEcriture etape)
     return panne_ && panne_(etape);
 }
 
+// The entry's own bytes on disk: a name from a Windows or Mac archive is opened as it is.
 QByteArray nomSysteme(const QString& chemin)
 {
-    return QFile::encodeName(chemin);
+    return cheminSysteme(chemin);
 }
 
 // A write past the file-size limit must fail as an error, not kill the program mid-save.
@@ -82,19 +83,19 @@ int fermer(int fd)
     return ::close(fd);
 }
 
-QString dossierDe(const QString& chemin)
+QByteArray dossierDe(const QByteArray& chemin)
 {
-    const qsizetype barre = chemin.lastIndexOf(QLatin1Char('/'));
+    const qsizetype barre = chemin.lastIndexOf('/');
     if (barre < 0)
-        return QStringLiteral(".");
+        return QByteArrayLiteral(".");
     if (barre == 0)
-        return QStringLiteral("/");
+        return QByteArrayLiteral("/");
     return chemin.left(barre);
 }
 
-void synchroniserDossier(const QString& dossier)
+void synchroniserDossier(const QByteArray& dossier)
 {
-    const int fd = ::open(nomSysteme(dossier).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(dossier.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return;
     // Best effort: the rename is done, and some file systems cannot sync a folder.
@@ -103,21 +104,21 @@ void synchroniserDossier(const QString& dossier)
 }
 
 // The file the write lands on: a link is followed to its target, which must exist.
-bool cibleEcriture(const QString& chemin, QString& cible, struct stat& etat, bool& existe)
+bool cibleEcriture(const QByteArray& chemin, QByteArray& cible, struct stat& etat, bool& existe)
 {
     cible = chemin;
     struct stat l;
-    if (::lstat(nomSysteme(chemin).constData(), &l) != 0) {
+    if (::lstat(chemin.constData(), &l) != 0) {
         existe = false;
         return errno == ENOENT;
     }
     if (S_ISLNK(l.st_mode)) {
-        char* reel = ::realpath(nomSysteme(chemin).constData(), nullptr);
+        char* reel = ::realpath(chemin.constData(), nullptr);
         if (!reel)
             return false; // dangling: nothing is created through it
-        cible = QFile::decodeName(reel);
+        cible = QByteArray(reel);
         std::free(reel);
-        if (::stat(nomSysteme(cible).constData(), &l) != 0)
+        if (::stat(cible.constData(), &l) != 0)
             return false;
     }
     if (!S_ISREG(l.st_mode))
@@ -126,6 +127,8 @@ bool cibleEcriture(const QString& chemin, QString& cible, struct stat& etat, boo
     existe = true;
     return true;
 }
+
+void supprimerTemporairesPerimesDans(const QByteArray& dossier);
 
 } // namespace
 
@@ -156,10 +159,11 @@ GenreFichier genreFichierDans(int dossier, const QByteArray& nom)
 bool lireFichierRegulier(const QString& chemin, QByteArray& octets)
 {
     octets.clear();
-    if (genreFichier(chemin) != GenreFichier::Regulier)
+    const QByteArray nom = chemin.isEmpty() ? QByteArray() : nomSysteme(chemin);
+    if (nom.isEmpty() || genreFichierDans(AT_FDCWD, nom) != GenreFichier::Regulier)
         return false;
     // O_NONBLOCK: should a FIFO take the file's place after the check, open does not wait.
-    const int fd = ::open(nomSysteme(chemin).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(nom.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
     struct stat s;
@@ -199,33 +203,30 @@ bool lireFichierRegulier(const QString& chemin, QByteArray& octets)
 bool ecrireFichierEntier(const QString& chemin, const QByteArray& octets)
 {
     ignorerDepassementTaille();
-    QString cible;
+    QByteArray cible;
     struct stat ancien {};
     bool existe = false;
-    if (chemin.isEmpty() || !cibleEcriture(chemin, cible, ancien, existe))
+    if (chemin.isEmpty() || !cibleEcriture(nomSysteme(chemin), cible, ancien, existe))
         return false;
-    const QString dossier = dossierDe(cible);
+    const QByteArray dossier = dossierDe(cible);
 
-    QString temporaire;
+    QByteArray temporaire;
     int fd = -1;
     if (!panne(EtapeEcriture::Creation)) {
         for (int essai = 0; essai < 100 && fd < 0; ++essai) {
             // Short, hidden and ending in ".tmp": never taken for a data file, never too long.
-            temporaire = dossier + QStringLiteral("/.~")
-                         + QString::number(QRandomGenerator::global()->generate64(), 36)
-                         + QStringLiteral(".tmp");
-            fd = ::open(nomSysteme(temporaire).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            temporaire = dossier + "/.~" + QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
+            fd = ::open(temporaire.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd < 0 && errno != EEXIST)
                 break;
         }
     }
     if (fd < 0)
         return false;
-    const QByteArray nomTemporaire = nomSysteme(temporaire);
     auto echouer = [&](bool ouvert) {
         if (ouvert)
             fermer(fd);
-        ::unlink(nomTemporaire.constData());
+        ::unlink(temporaire.constData());
         return false;
     };
     if (existe)
@@ -238,11 +239,10 @@ bool ecrireFichierEntier(const QString& chemin, const QByteArray& octets)
         return echouer(true);
     if (fermer(fd) != 0)
         return echouer(false);
-    if (panne(EtapeEcriture::Renommage)
-        || ::rename(nomTemporaire.constData(), nomSysteme(cible).constData()) != 0)
+    if (panne(EtapeEcriture::Renommage) || ::rename(temporaire.constData(), cible.constData()) != 0)
         return echouer(false);
     synchroniserDossier(dossier);
-    supprimerTemporairesPerimes(dossier);
+    supprimerTemporairesPerimesDans(dossier);
     return true;
 }
 
@@ -264,9 +264,16 @@ bool nomTemporaire(const char* nom)
 
 void supprimerTemporairesPerimes(const QString& dossier)
 {
+    supprimerTemporairesPerimesDans(nomSysteme(dossier));
+}
+
+namespace {
+
+void supprimerTemporairesPerimesDans(const QByteArray& dossier)
+{
     // A save takes seconds at the very most; ten minutes leave room for a slow key or share.
     constexpr time_t perime = 600;
-    DIR* d = ::opendir(nomSysteme(dossier).constData());
+    DIR* d = ::opendir(dossier.constData());
     if (!d)
         return;
     const int fdDossier = ::dirfd(d);
@@ -281,8 +288,6 @@ void supprimerTemporairesPerimes(const QString& dossier)
     }
     ::closedir(d);
 }
-
-namespace {
 
 // One write for the whole text where possible: a kill between lines leaves whole lines. A short
 // write is a failure: the rest, written after it, could land after another instance's line.
@@ -398,15 +403,23 @@ void dormirMillisecondes(int ms)
     }
 }
 
-// A hidden name beside the file; a name too long for the folder is replaced by its hash.
-QString cheminVerrou(const QString& chemin)
+long longueurMaximaleNom(const QByteArray& dossier)
 {
-    const QString dossier = dossierDe(chemin);
-    const QString fichier = chemin.mid(chemin.lastIndexOf(QLatin1Char('/')) + 1);
-    QString nom = QStringLiteral(".~") + fichier + QStringLiteral(".lck");
-    if (!nomFichierAdmis(dossier, nom))
-        nom = QStringLiteral(".~") + QString::number(qHash(fichier), 36) + QStringLiteral(".lck");
-    return dossier + QLatin1Char('/') + nom;
+    const long maximum = ::pathconf(dossier.constData(), _PC_NAME_MAX);
+    return maximum > 0 ? maximum : NAME_MAX;
+}
+
+// A hidden name beside the file, made of the file's own bytes, so that every instance finds the
+// same; a name too long for the folder is replaced by its hash.
+QByteArray cheminVerrou(const QString& chemin)
+{
+    const QByteArray c = nomSysteme(chemin);
+    const QByteArray dossier = dossierDe(c);
+    const QByteArray fichier = c.mid(c.lastIndexOf('/') + 1);
+    QByteArray nom = ".~" + fichier + ".lck";
+    if (nom.size() > longueurMaximaleNom(dossier))
+        nom = ".~" + QByteArray::number(qHash(fichier), 36) + ".lck";
+    return dossier + '/' + nom;
 }
 
 bool memeFichier(const struct stat& a, const struct stat& b)
@@ -467,7 +480,7 @@ Essai essayerVerrou(const QByteArray& nom, int& pris)
 
 } // namespace
 
-VerrouFichier::VerrouFichier(const QString& chemin) : nom_(nomSysteme(cheminVerrou(chemin)))
+VerrouFichier::VerrouFichier(const QString& chemin) : nom_(cheminVerrou(chemin))
 {
     const QDeadlineTimer fin(delaiVerrou_);
     // A save holds the lock for milliseconds: tried again soon, so that the waiter comes next.
@@ -514,11 +527,25 @@ bool creerFichiersVides(const QStringList& chemins, QString& echec)
     return true;
 }
 
+bool creerDossiers(const QString& chemin)
+{
+    if (chemin.isEmpty())
+        return false;
+    const QByteArray c = nomSysteme(chemin);
+    for (qsizetype i = c.indexOf('/', 1);; i = c.indexOf('/', i + 1)) {
+        const QByteArray partie = i < 0 ? c : c.left(i);
+        if (!partie.isEmpty() && genreFichierDans(AT_FDCWD, partie) == GenreFichier::Absent
+            && ::mkdir(partie.constData(), 0777) != 0 && errno != EEXIST)
+            return false;
+        if (i < 0)
+            break;
+    }
+    return genreFichierDans(AT_FDCWD, c) == GenreFichier::Dossier;
+}
+
 bool nomFichierAdmis(const QString& dossier, const QString& nom)
 {
-    long maximum = ::pathconf(nomSysteme(dossier.isEmpty() ? QStringLiteral(".") : dossier).constData(),
-                              _PC_NAME_MAX);
-    if (maximum <= 0)
-        maximum = NAME_MAX;
-    return !nom.isEmpty() && nomSysteme(nom).size() <= maximum;
+    return !nom.isEmpty()
+           && nom.normalized(QString::NormalizationForm_C).toUtf8().size()
+                  <= longueurMaximaleNom(nomSysteme(dossier.isEmpty() ? QStringLiteral(".") : dossier));
 }

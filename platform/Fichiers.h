@@ -78,6 +78,9 @@ void fixerDelaiVerrou(int millisecondes);
 // removed again, echec names the file that could not be created and false is returned.
 bool creerFichiersVides(const QStringList& chemins, QString& echec);
 
+// Makes the folder and its missing parents; true when it exists as a folder afterwards.
+bool creerDossiers(const QString& chemin);
+
 // Whether a file of this name could exist in the folder: its name, in the file system's
 // encoding, within the longest name the folder's file system allows.
 bool nomFichierAdmis(const QString& dossier, const QString& nom);

@@ -1,6 +1,5 @@
 #include "OperationsFichiers.h"
 
-#include <QFile>
 #include <QStringList>
 
 #include <cerrno>
@@ -16,7 +15,7 @@ namespace {
 
 QByteArray nomSysteme(const QString& chemin)
 {
-    return QFile::encodeName(chemin);
+    return cheminSysteme(chemin);
 }
 
 // Copies a regular file to a name that must not exist yet; the copy is removed when it fails.
@@ -168,32 +167,37 @@ bool existeEntree(const QString& chemin)
     if (chemin.isEmpty())
         return false;
     struct stat st;
-    return lstat(nomSysteme(resoudreChemin(chemin)).constData(), &st) == 0;
+    return lstat(nomSysteme(chemin).constData(), &st) == 0;
 }
 
 bool DeplacerFichier(const QString& source, const QString& destination)
 {
     if (source.isEmpty() || destination.isEmpty())
         return false;
-    const QByteArray s = nomSysteme(resoudreChemin(source));
+    const QByteArray s = nomSysteme(source);
     struct stat st;
     if (lstat(s.constData(), &st) != 0)
         return false;
     // Taken in any case: on the classroom's data two names that differ by case are one name.
     if (existeEntree(destination))
         return false;
-    const QByteArray d = nomSysteme(resoudreChemin(destination));
+    const QByteArray d = nomSysteme(destination);
 
     if (renommerSansRemplacer(AT_FDCWD, s, AT_FDCWD, d))
         return true;
     return errno == EXDEV && deplacerAilleurs(s, d, st);
 }
 
+bool supprimerDossierVide(const QString& chemin)
+{
+    return !chemin.isEmpty() && rmdir(nomSysteme(chemin).constData()) == 0;
+}
+
 bool SupprimerDossier(const QString& chemin)
 {
     if (chemin.isEmpty())
         return false;
-    const QByteArray c = nomSysteme(resoudreChemin(chemin));
+    const QByteArray c = nomSysteme(chemin);
     struct stat st;
     if (lstat(c.constData(), &st) != 0)
         return false;

@@ -21,6 +21,9 @@ bool DeplacerFichier(const QString& source, const QString& destination);
 bool renommerSansRemplacer(int dossierSource, const QByteArray& source, int dossierDestination,
                            const QByteArray& destination);
 
+// Removes an empty folder; false when it is not one.
+bool supprimerDossierVide(const QString& chemin);
+
 // Deletes the entry and, for a folder, everything in it. A symbolic link is removed as a link:
 // what it points to stays. Nothing on another file system mounted inside is touched. Goes on
 // after a failure and deletes what it can; true when everything is gone.

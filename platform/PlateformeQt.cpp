@@ -22,7 +22,13 @@
 #include <QUrl>
 #include <QWindow>
 
+#include <climits>
+#include <cstring>
+#include <unistd.h>
+
 #include "Chemins.h"
+#include "Plateforme.h"
+#include "Windows1252.h"
 #include "Fiche.h"
 #include "ImpressionQt.h"
 #include "Son.h"
@@ -288,12 +294,32 @@ bool PlateformeQt::jouerItem(const QString& chemin)
     return sons().jouerItem(chemin);
 }
 
+namespace {
+
+// What names the target for the opener. A local file is named by its own bytes: its path when
+// they are UTF-8, else a file address with each byte escaped, which the opener turns back into
+// those bytes.
+QString argumentOuvreur(const QUrl& url)
+{
+    if (!url.isLocalFile())
+        return url.toString();
+    const QByteArray octets = cheminSysteme(url.toLocalFile());
+    if (utf8BienForme(octets))
+        return QString::fromUtf8(octets);
+    return QString::fromLatin1("file://" + octets.toPercentEncoding("/"));
+}
+
+} // namespace
+
 bool PlateformeQt::ouvrir(const QString& cible)
 {
     const QUrl url = QUrl::fromUserInput(cible, dossierCourant(), QUrl::AssumeLocalFile);
+    const QString argument = argumentOuvreur(url);
     const QString ouvreur = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (ouvreur.isEmpty())
-        return QDesktopServices::openUrl(url); // another desktop's launcher, when Qt knows one
+        return QDesktopServices::openUrl(!url.isLocalFile()                   ? url
+                                         : argument.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(argument)
+                                                                               : QUrl::fromEncoded(argument.toLatin1()));
     // QDesktopServices answers true once xdg-open has started, whatever becomes of it; its exit
     // status says whether anything could open the target. A failure comes back within moments;
     // an opener still running then has started the program that opens the target (in the
@@ -302,7 +328,7 @@ bool PlateformeQt::ouvrir(const QString& cible)
     ouverture->setProcessChannelMode(QProcess::ForwardedChannels);
     ouverture->setStandardInputFile(QProcess::nullDevice());
     QObject::connect(ouverture, &QProcess::finished, ouverture, &QObject::deleteLater);
-    ouverture->start(ouvreur, {url.isLocalFile() ? url.toLocalFile() : url.toString()});
+    ouverture->start(ouvreur, {argument});
     if (!ouverture->waitForStarted()) {
         delete ouverture;
         return false;
@@ -337,18 +363,31 @@ int PlateformeQt::hasard(int n)
 
 QString PlateformeQt::dossierProgramme()
 {
-    QString d = QCoreApplication::applicationDirPath();
+    // Read from the executable's own bytes: a folder named on Windows or on a Mac is found.
+    QString d;
+    char lien[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", lien, sizeof lien);
+    if (n > 0 && n < static_cast<ssize_t>(sizeof lien)) {
+        d = cheminDepuisOctets(QByteArrayView(lien, n));
+        d.truncate(d.lastIndexOf(QLatin1Char('/')) + 1);
+    }
+    if (d.isEmpty())
+        d = QCoreApplication::applicationDirPath();
     return d.endsWith(QLatin1Char('/')) ? d : d + QLatin1Char('/');
 }
 
 QString PlateformeQt::dossierCourant()
 {
-    return QDir::currentPath();
+    QByteArray d(PATH_MAX, Qt::Uninitialized);
+    if (!::getcwd(d.data(), static_cast<size_t>(d.size())))
+        return QDir::currentPath();
+    d.truncate(static_cast<qsizetype>(std::strlen(d.constData())));
+    return cheminDepuisOctets(d);
 }
 
 bool PlateformeQt::changerDossier(const QString& chemin)
 {
-    return QDir::setCurrent(resoudreChemin(chemin));
+    return !chemin.isEmpty() && ::chdir(cheminSysteme(chemin).constData()) == 0;
 }
 
 std::unique_ptr<Minuterie> PlateformeQt::creerMinuterie(int millisecondes, std::function<void()> tic)

@@ -246,10 +246,9 @@ QString PlateformeScriptee::dossierCourant()
 
 bool PlateformeScriptee::changerDossier(const QString& chemin)
 {
-    const QFileInfo dossier(resoudreChemin(chemin));
-    if (chemin.isEmpty() || !dossier.isDir())
+    if (!existeDossier(chemin))
         return false;
-    dossierCourant_ = dossier.canonicalFilePath();
+    dossierCourant_ = cheminCanonique(chemin);
     return true;
 }
 

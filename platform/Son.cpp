@@ -6,8 +6,6 @@
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
-#include <QDateTime>
-#include <QFileInfo>
 #include <QHash>
 #include <QMediaDevices>
 #include <QThread>
@@ -117,16 +115,15 @@ private:
     Etat etat_ = Etat::Attente;
 };
 
-// Decoded samples, good as long as the file keeps its size and date.
+// Decoded samples, good as long as the file holds the same bytes.
 struct Echantillons {
     QString chemin;
-    qint64 taille = -1;
-    QDateTime date;
+    QByteArray fichier;
     QByteArray donnees;
 
-    bool valables(const QString& c, const QFileInfo& info) const
+    bool valables(const QString& c, const QByteArray& octets) const
     {
-        return !donnees.isEmpty() && chemin == c && taille == info.size() && date == info.lastModified();
+        return !donnees.isEmpty() && chemin == c && fichier == octets;
     }
 };
 
@@ -169,13 +166,6 @@ public:
         // one (its caller has its answer already, or did not wait for one).
         arreterSon();
         abandonnerDecodage();
-        const QFileInfo info(chemin);
-        Echantillons& garde = item ? item_ : bruitages_[chemin];
-        if (garde.valables(chemin, info)) {
-            if (!reponse || reponse->donner(true))
-                jouer(garde.donnees);
-            return;
-        }
         QByteArray octets;
         if (!lireFichierRegulier(chemin, octets)) {
             oublier(chemin, item);
@@ -183,7 +173,13 @@ public:
                 reponse->donner(false);
             return;
         }
-        demande_ = {chemin, item, reponse, info.size(), info.lastModified()};
+        Echantillons& garde = item ? item_ : bruitages_[chemin];
+        if (garde.valables(chemin, octets)) {
+            if (!reponse || reponse->donner(true))
+                jouer(garde.donnees);
+            return;
+        }
+        demande_ = {chemin, item, reponse, octets};
         // The bytes read are decoded: the file is opened as every other file is, once.
         lancerDecodage(octets);
     }
@@ -193,8 +189,7 @@ private:
         QString chemin;
         bool item = false;
         std::shared_ptr<Reponse> reponse;
-        qint64 taille = -1;
-        QDateTime date;
+        QByteArray fichier;
         bool prechauffage = false; // one of the silences of the start
     };
 
@@ -257,7 +252,7 @@ private:
             return;
         }
         Echantillons& garde = d.item ? item_ : bruitages_[d.chemin];
-        garde = {d.chemin, d.taille, d.date, echantillons};
+        garde = {d.chemin, d.fichier, echantillons};
         if (!d.reponse || d.reponse->donner(true))
             jouer(echantillons);
     }

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "Chemins.h"
+#include "Fichiers.h"
 #include "Seance.h"
 
 TEST(Chemins, NomsTrouvesSansEgardALaCasse)
@@ -98,10 +99,11 @@ TEST(Chemins, MemeNomSansEgardALaCasseUnicode)
         EXPECT_EQ(memeNom(QString::fromUtf8(c.a), QString::fromUtf8(c.b)), c.meme) << c.a << " / " << c.b;
 }
 
-// Names from an archive made on Windows are Windows-1252 bytes, not UTF-8: Qt's own listings
-// leave them out. They are listed, found and opened under their Windows spelling, the entry being
-// renamed to it in UTF-8 once taken; nothing already there is replaced.
-TEST(Chemins, NomsVenusDeWindows)
+// Names from archives made on Windows (Windows-1252 bytes) and on Macs (decomposed UTF-8): each
+// is listed as its bytes read, composed, found without regard to case and opened, read or
+// rewritten by its own bytes. Where several entries mean one name, one is listed and it is the
+// one opened. Nothing on disk is renamed.
+TEST(Chemins, NomsVenusDAutresSystemes)
 {
     Seance s(false);
     s.ecrireNomWindows("Sons/caf\xe9.wav", "RIFF");
@@ -109,28 +111,43 @@ TEST(Chemins, NomsVenusDeWindows)
     s.ecrireNomWindows("Sons/r\xe9sum\xe9.doc", "");
     s.ecrireNomWindows("Sons/No\xebl.wav", "windows");
     s.ecrireOctets("Sons/Noël.wav", "linux");
+    s.ecrireNomWindows("Sons/e\xcc\x81te\xcc\x81.wav", "mac");
+    s.ecrireNomWindows("Sons/l\xe9" "a.wav", "windows");
+    s.ecrireNomWindows("Sons/le\xcc\x81" "a.wav", "mac");
+    s.ecrireNomWindows("Sons/\xef\xbb\xbf" "bom.wav", "");
+    s.ecrireNomWindows("Sons/m\xc3\xa9l\xe9.wav", "");
     s.ecrireOctets("Sons/chat.wav", "");
+    const QList<QByteArray> avant = s.nomsSurDisque("Sons");
 
     EXPECT_EQ(listerEntrees(s.chemin("Sons"), "*.wav", GenreEntree::Fichiers),
-              QStringList({"caf\u00e9.wav", "chat.wav", "No\u00ebl.wav", "\u20ac 5.wav"}));
-    // Renamed in UTF-8, content kept; the twin of an existing name and what was not taken stay.
-    EXPECT_EQ(s.nomsSurDisque("Sons"),
-              QList<QByteArray>({"No\xc3\xabl.wav", "No\xebl.wav", "caf\xc3\xa9.wav", "chat.wav",
-                                 "r\xe9sum\xe9.doc", "\xe2\x82\xac 5.wav"}));
-    EXPECT_EQ(s.lireOctets("Sons/café.wav"), QByteArray("RIFF"));
-    EXPECT_EQ(s.lireOctets("Sons/Noël.wav"), QByteArray("linux"));
+              QStringList({"caf\u00e9.wav", "chat.wav", "l\u00e9a.wav", "m\u00c3\u00a9l\u00e9.wav",
+                           "No\u00ebl.wav", "\u00e9t\u00e9.wav", "\u20ac 5.wav", QChar(0xfeff) + QStringLiteral("bom.wav")}));
+    QByteArray octets;
+    const auto lu = [&](const QString& nom) {
+        return lireFichierRegulier(s.chemin("Sons/" + nom), octets) ? octets : QByteArray("(absent)");
+    };
+    EXPECT_EQ(lu("caf\u00e9.wav"), "RIFF");
+    EXPECT_EQ(lu("No\u00ebl.wav"), "linux"); // the UTF-8 spelling, of the two
+    EXPECT_EQ(lu("\u00e9t\u00e9.wav"), "mac");
+    EXPECT_EQ(lu(QString::fromUtf8("e\xcc\x81te\xcc\x81.wav")), "mac"); // asked decomposed too
+    EXPECT_EQ(lu("l\u00e9a.wav"), "mac"); // of two other spellings, the one whose bytes come first
+    EXPECT_EQ(lu("CAF\u00c9.WAV"), "RIFF");
+    EXPECT_TRUE(existeFichier(s.chemin(QStringLiteral("SONS/") + QChar(0xfeff) + "BOM.WAV")));
+    EXPECT_EQ(resoudreChemin(s.chemin("sons/CAF\u00c9.wav")), s.chemin("Sons/caf\u00e9.wav"));
 
-    // The case-blind resolver finds such a name too, folders included.
+    // Rewritten, appended to and removed by its own bytes: no second entry of that name appears.
+    EXPECT_TRUE(ecrireFichierEntier(s.chemin("Sons/caf\u00e9.wav"), "neuf"));
+    EXPECT_EQ(ajouterAuFichier(s.chemin("Sons/\u00e9t\u00e9.wav"), "+"), ResultatAjout::Fait);
+    EXPECT_EQ(lu("caf\u00e9.wav"), "neuf");
+    EXPECT_EQ(lu("\u00e9t\u00e9.wav"), "mac\r\n+");
+    EXPECT_EQ(s.nomsSurDisque("Sons"), avant);
+    EXPECT_TRUE(supprimerFichier(s.chemin("Sons/\u20ac 5.wav")));
+    EXPECT_FALSE(s.nomsSurDisque("Sons").contains(QByteArray("\x80 5.wav")));
+
+    // Folders so named are entered; a file made in one takes its UTF-8 name there.
     s.ecrireNomWindows("D\xe9j\xe0 vu/l'\xe9t\xe9.txt", "x");
     EXPECT_TRUE(existeFichier(s.chemin("DÉJÀ VU/L'ÉTÉ.TXT")));
-    EXPECT_EQ(resoudreChemin(s.chemin("déjà vu/l'été.txt")), s.chemin("Déjà vu/l'été.txt"));
-    EXPECT_EQ(s.lireOctets("Déjà vu/l'été.txt"), QByteArray("x"));
-
-    // A folder where nothing can be renamed still lists the name (opening it then fails aloud).
-    if (geteuid() != 0) {
-        s.ecrireNomWindows("Lecture seule/\xe9t\xe9.wav", "");
-        ASSERT_EQ(::chmod(QFile::encodeName(s.chemin("Lecture seule")).constData(), 0555), 0);
-        EXPECT_EQ(listerEntrees(s.chemin("Lecture seule"), "*.*"), QStringList({"\u00e9t\u00e9.wav"}));
-        ::chmod(QFile::encodeName(s.chemin("Lecture seule")).constData(), 0755);
-    }
+    EXPECT_EQ(listerEntrees(s.chemin("Déjà vu"), "*.txt"), QStringList({"l'\u00e9t\u00e9.txt"}));
+    EXPECT_TRUE(ecrireFichierEntier(s.chemin("Déjà vu/Léa.txt"), "y"));
+    EXPECT_EQ(s.nomsSurDisque("D\xe9j\xe0 vu"), QList<QByteArray>({"L\xc3\xa9" "a.txt", "l'\xe9t\xe9.txt"}));
 }

@@ -27,6 +27,7 @@
 #include "Fiche.h"
 #include "Fiches.h"
 #include "FichesCastiflore.h"
+#include "OperationsFichiers.h"
 #include "Profil.h"
 #include "ProfilCastiflore.h"
 #include "ReglesAccueil.h"
@@ -87,6 +88,8 @@ Seance::~Seance()
     if (p.etapesRestantes() > 0)
         ADD_FAILURE() << p.etapesRestantes() << " étape(s) du script jamais atteinte(s)";
     installerPlateforme(nullptr);
+    // By the entries' own bytes: Qt cannot remove a name that is not UTF-8.
+    SupprimerDossier(programme);
 }
 
 void Seance::creerFiches(const QStringList& arguments)
@@ -153,10 +156,10 @@ void Seance::ecrireNomWindows(const QByteArray& relatif, const QByteArray& octet
         ::close(fd);
 }
 
-QList<QByteArray> Seance::nomsSurDisque(const QString& relatif) const
+QList<QByteArray> Seance::nomsSurDisque(const QByteArray& relatif) const
 {
     QList<QByteArray> noms;
-    if (DIR* d = ::opendir(QFile::encodeName(chemin(relatif)).constData())) {
+    if (DIR* d = ::opendir((QFile::encodeName(programme) + relatif).constData())) {
         while (const dirent* e = ::readdir(d))
             if (qstrcmp(e->d_name, ".") != 0 && qstrcmp(e->d_name, "..") != 0)
                 noms.append(QByteArray(e->d_name));

@@ -42,8 +42,9 @@ public:
     // A file named as an archive made on Windows names it: the path's bytes in Windows-1252, which
     // are not UTF-8; its folders are made with those bytes too.
     void ecrireNomWindows(const QByteArray& relatif, const QByteArray& octets) const;
-    // The names of a folder's entries as the file system holds them, sorted.
-    QList<QByteArray> nomsSurDisque(const QString& relatif) const;
+    // The names of a folder's entries as the file system holds them, sorted; the folder named
+    // by its bytes.
+    QList<QByteArray> nomsSurDisque(const QByteArray& relatif) const;
     // The settings file of the program: the given lines, in place of the sample one.
     void parametres(const QStringList& lignes) const;
 
