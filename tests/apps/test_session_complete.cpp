@@ -14,6 +14,7 @@
 
 #include "Bilans.h"
 #include "ChoixNbItems.h"
+#include "Fichiers.h"
 #include "Etat.h"
 #include "MessagePerso.h"
 #include "MotDePasse.h"
@@ -181,4 +182,60 @@ TEST(SessionComplete, LesReussitesNeVontQuALeurPropreEleve)
     const QString exos = depuisWindows1252(s.lireOctets("_Bilans/CM1/Léa_OBV_Exos.txt"));
     EXPECT_EQ(exos.count(QStringLiteral("Interrompu")), 2); // one of the sample history, one now
     EXPECT_TRUE(exos.endsWith(QStringLiteral("07/12/2026 | Interrompu |    5 /  30 | Les mots avec œ\r\n")));
+}
+
+// A classroom unpacked from archives: the bank from a Mac (decomposed names) and a Windows
+// machine (Windows-1252), the results folder from Windows. The pupil signs in, works an exercise
+// with its help page, and her results go into her own files, under their Windows names; no
+// entry of either folder is renamed, and no second file of a pupil's is made (the backup of her
+// successes is a new file: it takes its UTF-8 name).
+TEST(SessionComplete, ClasseVenueDAutresSystemes)
+{
+    Seance s(false);
+    s.parametres({"REPERTOIRE TEXTES=", "REPERTOIRE BILANS=", "BRUITAGE=Non"});
+    s.ecrireNomWindows("_Exercices_OBV/Conjugaison/Le pre\xcc\x81sent.txt",
+                       "Conjugue.\r\n##\r\nje (\xeatre)|suis\r\n");
+    s.ecrireNomWindows("_Exercices_OBV/Conjugaison/Le pr\xe9sent.rtf", "{\\rtf1 Le verbe \\'eatre.}");
+    s.ecrireNomWindows("_Bilans/CM1/L\xe9" "a_Pwd.txt", "chat\r\n");
+    for (const char* f : {"Reussites", "Detail", "Exos"})
+        s.ecrireNomWindows(QByteArray("_Bilans/CM1/L\xe9" "a_OBV_") + f + ".txt", "");
+    const QList<QByteArray> banque = s.nomsSurDisque("_Exercices_OBV/Conjugaison");
+
+    s.p.fenetre<TForm2>([](TForm2& f) {
+        choisir(f.cChoixGroupe, QStringLiteral("CM1"));
+        choisir(f.cChoixUtilisateur, QStringLiteral("L\u00e9a"));
+        choisirLigne(f.eRepertoires, QStringLiteral("[+] Conjugaison"));
+        choisirLigne(f.eRepertoires, QStringLiteral("Le pr\u00e9sent"));
+        ASSERT_TRUE(f.bValider->isEnabled());
+        cliquer(f.bValider);
+    });
+    s.p.fenetre<TfMotDePasse>([](TfMotDePasse& f) {
+        taper(f.eMotDePasse, QStringLiteral("chat"));
+        cliquer(f.bOk);
+    });
+    s.demarrer();
+    EXPECT_EQ(Form1->windowTitle(), QStringLiteral("Ombrivelle - Version 1.1 - Elève : L\u00e9a"));
+    EXPECT_EQ(Form1->lDossierCourant->text(), QStringLiteral("Le pr\u00e9sent"));
+    ASSERT_TRUE(Form1->bJEcoute->isEnabled());
+    s.p.fenetre(QStringLiteral("TformAide"), [](Fiche& f) {
+        EXPECT_EQ(f.findChild<QTextEdit*>(QStringLiteral("eAide"))->toPlainText(), QStringLiteral("Le verbe \u00eatre."));
+        f.Close();
+    });
+    cliquer(Form1->bJEcoute);
+    ok(s, QStringLiteral("C'est bien, item réussi, continue."), QStringLiteral("Bon"));
+    s.p.boite(ReponseBoite::Ok, QStringLiteral("Il n'y a plus d'items à retravailler dans cet exercice !"));
+    s.p.fenetre<TfMsgOuiNonPerso>([](TfMsgOuiNonPerso& f) { cliquer(f.bNon); });
+    s.p.boite(ReponseBoite::Non, QStringLiteral("Veux-tu voir ton bilan ?"));
+    repondre(QStringLiteral("suis"), s, 5);
+
+    EXPECT_TRUE(s.p.finDemandee());
+    EXPECT_EQ(s.nomsSurDisque("_Exercices_OBV/Conjugaison"), banque);
+    EXPECT_EQ(s.nomsSurDisque("_Bilans/CM1"),
+              QList<QByteArray>({"L\xc3\xa9" "a_OBV_Reussites.old", "L\xe9" "a_OBV_Detail.txt", "L\xe9" "a_OBV_Exos.txt",
+                                 "L\xe9" "a_OBV_Reussites.txt", "L\xe9" "a_Pwd.txt"}));
+    QByteArray octets;
+    ASSERT_TRUE(lireFichierRegulier(s.chemin("_Bilans/CM1/L\u00e9a_OBV_Exos.txt"), octets));
+    EXPECT_EQ(octets, octetsLignes({"07/12/2026 | Terminé    |    5 /   5 | Le pr\u00e9sent"}));
+    ASSERT_TRUE(lireFichierRegulier(s.chemin("_Bilans/CM1/L\u00e9a_OBV_Reussites.txt"), octets));
+    EXPECT_EQ(octets, octetsLignes({"je (\u00eatre)|1"}));
 }

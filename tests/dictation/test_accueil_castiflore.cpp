@@ -104,6 +104,40 @@ TEST(AccueilCastiflore, DossiersParcourusPuisCommencesEnVisiteur)
     EXPECT_EQ(s.p.tiragesDemandes.last(), 4);
 }
 
+// Dictations unpacked from archives made on Windows (Windows-1252 names) and on a Mac
+// (decomposed names): each is listed as it reads, entered and started, the bank left as it was.
+TEST(AccueilCastiflore, DicteesVenuesDeWindowsEtDeMac)
+{
+    SeanceCastiflore c;
+    Seance& s = c.s;
+    const QByteArray son("RIFF\x24\x00\x00\x00WAVEfmt ", 16);
+    s.ecrireNomWindows("_Exercices_CSF/Th\xe8mes/Les f\xeates/f\xeate.wav", son);
+    s.ecrireNomWindows("_Exercices_CSF/Th\xe8mes/Les f\xeates/no\xebl.wav", son);
+    s.ecrireNomWindows("_Exercices_CSF/Th\xe8mes/Cafe\xcc\x81s/cafe\xcc\x81.wav", son);
+    const QList<QByteArray> avant = s.nomsSurDisque("_Exercices_CSF/Th\xe8mes");
+
+    accueil(s, [&](TForm2& f) {
+        choisirLigne(f.eRepertoires, "[+] Th\u00e8mes");
+        EXPECT_EQ(textes(f.eRepertoires), QStringList({"Caf\u00e9s", "Les f\u00eates"}));
+        choisirLigne(f.eRepertoires, "Caf\u00e9s");
+        EXPECT_TRUE(f.bValider->isEnabled());
+        choisirLigne(f.eRepertoires, "Les f\u00eates");
+        ASSERT_TRUE(f.bValider->isEnabled());
+        cliquer(f.bValider);
+        EXPECT_TRUE(f.fermetureEnAttente());
+    });
+    c.demarrer();
+
+    const QString exercice = s.chemin("_Exercices_CSF/Th\u00e8mes/Les f\u00eates");
+    EXPECT_EQ(etat.ExerciceCourant, exercice);
+    EXPECT_EQ(s.p.dossierCourant(), exercice);
+    EXPECT_EQ(c.principale->nomExercice, QStringLiteral("Les f\u00eates"));
+    EXPECT_EQ(deroulement().NbItems, 2);
+    EXPECT_EQ(s.nomsSurDisque("_Exercices_CSF/Th\xe8mes"), avant);
+    EXPECT_EQ(s.nomsSurDisque("_Exercices_CSF/Th\xe8mes/Les f\xeates"),
+              QList<QByteArray>({"f\xeate.wav", "no\xebl.wav"}));
+}
+
 TEST(AccueilCastiflore, ConnexionRenommeLesAnciensFichiersSansRienRemplacer)
 {
     SeanceCastiflore c;

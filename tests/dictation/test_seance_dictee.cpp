@@ -342,6 +342,41 @@ TEST(SeanceDictee, DicteeVenueDeWindows)
     EXPECT_EQ(lignes(s, "_Bilans/CM1/L\u00e9a_CSF_Detail.txt").mid(1, 2),
               QStringList({"caf\u00e9 : [0 s - 1 essai]", "chat : [0 s - 1 essai]"}));
     EXPECT_EQ(s.lireOctets("_Bilans/CM1/L\u00e9a_CSF_Reussites.txt"), octetsLignes({"caf\u00e9|1", "chat|1"}));
+    EXPECT_EQ(s.nomsSurDisque("_Exercices_CSF/Les f\xeates"),
+              QList<QByteArray>({"CAF\xc9.TXT", "caf\xe9.wav", "chat.wav"}));
+}
+
+// A dictation made on a Mac: its names are decomposed ("e" then the accent). The pupil types the
+// composed letters of the keyboard; they are the answer, and the files say them so too.
+TEST(SeanceDictee, DicteeFaiteSurUnMac)
+{
+    Seance s(false, Programme::Castiflore);
+    classe(s, QStringLiteral("Mots"), {}, {"REPONSES NECESSAIRES=1"});
+    s.ecrireNomWindows("_Exercices_CSF/Ce\xcc\x81re\xcc\x81" "ales/cafe\xcc\x81.wav", son);
+    s.ecrireNomWindows("_Exercices_CSF/Ce\xcc\x81re\xcc\x81" "ales/Cafe\xcc\x81.txt", "Un caf\xe9 noir.\r\n");
+    s.ecrireNomWindows("_Exercices_CSF/Ce\xcc\x81re\xcc\x81" "ales/ble\xcc\x81.wav", son);
+    accueil(s, QStringLiteral("L\u00e9a"), QStringLiteral("C\u00e9r\u00e9ales"));
+    s.p.tirages = {0, 0};
+    s.demarrer();
+    EXPECT_EQ(Form1->lDossierCourant->text(), QStringLiteral("C\u00e9r\u00e9ales"));
+    ecouter();
+    bravo(s);
+    repondre(QStringLiteral("bl\u00e9"));
+    ecouter();
+    EXPECT_EQ(Form1->mMessage->toPlainText(), QStringLiteral("Un caf\u00e9 noir."));
+    bravo(s);
+    finale(s, true);
+    // Both mastered at once: neither is offered again, their keys being the composed names.
+    accueil(s, QStringLiteral("L\u00e9a"), QStringLiteral("C\u00e9r\u00e9ales"));
+    s.p.boite(ReponseBoite::Ok, QStringLiteral("Il n'y a plus d'items \u00e0 retravailler dans ce dossier !"));
+    repondre(QStringLiteral("caf\u00e9"));
+
+    EXPECT_EQ(s.p.journalDe("son").mid(0, 4),
+              QStringList({"son bl\u00e9.wav", "son juste.wav", "son caf\u00e9.wav", "son juste.wav"}));
+    EXPECT_EQ(lignes(s, "_Bilans/CM1/L\u00e9a_CSF_Detail.txt").mid(0, 3),
+              QStringList({"07/12/2026 \u00e0 14:05:32 - 2 items - Exercice sur [C\u00e9r\u00e9ales]",
+                           "bl\u00e9 : [0 s - 1 essai]", "caf\u00e9 : [0 s - 1 essai]"}));
+    EXPECT_EQ(s.lireOctets("_Bilans/CM1/L\u00e9a_CSF_Reussites.txt"), octetsLignes({"bl\u00e9|1", "caf\u00e9|1"}));
 }
 
 TEST(SeanceDictee, DossierSansItemATravailler)

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "Chemins.h"
+#include "Enfant.h"
 #include "Fichiers.h"
 #include "Seance.h"
 
@@ -150,4 +151,22 @@ TEST(Chemins, NomsVenusDAutresSystemes)
     EXPECT_EQ(listerEntrees(s.chemin("Déjà vu"), "*.txt"), QStringList({"l'\u00e9t\u00e9.txt"}));
     EXPECT_TRUE(ecrireFichierEntier(s.chemin("Déjà vu/Léa.txt"), "y"));
     EXPECT_EQ(s.nomsSurDisque("D\xe9j\xe0 vu"), QList<QByteArray>({"L\xc3\xa9" "a.txt", "l'\xe9t\xe9.txt"}));
+}
+
+// Two programs list a new folder of Windows names at once, again and again: each sees every
+// entry every time, and the folder is as it was.
+TEST(Chemins, DeuxProgrammesListentUnDossierAuMemeMoment)
+{
+    Seance s(false);
+    for (int i = 0; i < 400; ++i)
+        s.ecrireNomWindows("Dict\xe9" "es/caf\xe9 " + QByteArray::number(i) + ".wav", "");
+    const QList<QByteArray> avant = s.nomsSurDisque("Dict\xe9" "es");
+    const QString dossier = s.chemin("Dictées");
+    const auto lister = [dossier] {
+        const QStringList noms = listerEntrees(dossier, QStringLiteral("*.wav"), GenreEntree::Fichiers);
+        return noms.size() == 400 && noms.first() == QStringLiteral("caf\u00e9 0.wav") ? 0 : 1;
+    };
+    for (int tour = 0; tour < 20; ++tour)
+        ASSERT_EQ(ensembleDansDesEnfants({lister, lister}), std::vector<int>({0, 0})) << "tour " << tour;
+    EXPECT_EQ(s.nomsSurDisque("Dict\xe9" "es"), avant);
 }

@@ -35,6 +35,17 @@ TEST(OuvertureReelle, CeQueRepondLOuvreur)
     ouvreur("exec /bin/sleep 30\n");
     EXPECT_TRUE(p.ouvrir(s.chemin("bin")));
 
+    // A name from a Windows archive is no UTF-8: it goes as a file address of its own bytes,
+    // which the opener turns back into the file (as xdg-open does, with printf).
+    s.ecrireNomWindows("Pr\xe9nom \xe9t\xe9.txt", "");
+    ouvreur("f=$(/usr/bin/printf \"$(echo \"${1#file://}\" | /bin/sed -e 's@%\\([0-9A-F]\\{2\\}\\)@\\\\x\\1@g')\")\n"
+            "test -f \"$f\"\n");
+    p.attenteOuvreur = 120000;
+    QFile::remove(trace);
+    EXPECT_TRUE(p.ouvrir(s.chemin("PR\u00c9NOM \u00e9t\u00e9.txt")));
+    EXPECT_EQ(s.lireOctets("trace"),
+              "file://" + QFile::encodeName(s.programme).toPercentEncoding("/") + "Pr%E9nom%20%E9t%E9.txt\n");
+
     // No opener at all.
     QFile::remove(s.chemin("bin/xdg-open"));
     EXPECT_FALSE(p.ouvrir(s.chemin("Léa.txt")));
