@@ -1,7 +1,9 @@
 // Text decoding: load, save and load again gives the same text, and a Windows-1252 file that
-// was not changed writes back byte for byte.
+// was not changed writes back byte for byte. File names: a name read from its bytes, spelt
+// anew in UTF-8, reads the same (a file the programs create under it is found again by it).
 #include "Cible.h"
 
+#include "Chemins.h"
 #include "Texte.h"
 
 CIBLE_FUZZ(decodage)
@@ -26,4 +28,7 @@ CIBLE_FUZZ(decodage)
         texte += l + QStringLiteral("\r\n");
     if (representableEnWindows1252(texte))
         EXIGER(decouperLignes(decoderFichier(encoderFichier(texte))) == lignes);
+
+    const QString nom = nomDepuisOctets(octets);
+    EXIGER(nomDepuisOctets(nom.toUtf8()) == nom);
 }
