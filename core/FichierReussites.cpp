@@ -51,8 +51,11 @@ void reprendreEnAttente(TableDesReussites& table)
 void ChargerReussites()
 {
     TableDesReussites& table = etat.TableReussites;
-    if (table.aDesChangements() && !table.fichierSource.isEmpty())
-        enAttente()[cleAttente(table.fichierSource)] = std::move(table);
+    if (table.aDesChangements() && !table.fichierSource.isEmpty()) {
+        TableDesReussites changements; // the changes alone, not the whole file
+        changements.reprendreChangements(table);
+        enAttente()[cleAttente(table.fichierSource)] = std::move(changements);
+    }
     table.vider();
     if (etat.EleveCourant.isEmpty())
         return;
