@@ -367,8 +367,11 @@ TEST(Reussites, NomDuVerrouPrisParAutreChose)
             ASSERT_EQ(chown(QFile::encodeName(s.chemin("CM1/Léa_OBV_Reussites.txt")).constData(), root ? 65534 : geteuid(),
                             root ? 65534 : getegid()),
                       0);
-            EXPECT_EQ(enregistrerCommeUnAutre(), 0);
+            const int r = enregistrerCommeUnAutre();
             ASSERT_EQ(chmod(QFile::encodeName(dossier).constData(), 0755), 0);
+            if (r == 3)
+                GTEST_SKIP() << "impossible de changer d'utilisateur ici";
+            EXPECT_EQ(r, 0);
             etat.TableReussites.vider(); // saved over there: nothing left to save here
         } else {
             EXPECT_EQ(EnregistrerReussites(), Enregistrement::Fait);
