@@ -1,5 +1,7 @@
 #include "FichierReussites.h"
 
+#include <QDir>
+#include <QHash>
 
 #include "Chemins.h"
 #include "ErreurES.h"
@@ -15,19 +17,66 @@ QString FichierReussites()
     return nomFichierResultat(etat.RepertoireGroupe, etat.EleveCourant, QStringLiteral("Reussites.txt"));
 }
 
+namespace {
+
+// The changes that a failed save could not write, by file, while another file's table is in
+// hand: written by the next save of their own file in the run, never by another pupil's.
+QHash<QString, TableDesReussites>& enAttente()
+{
+    static QHash<QString, TableDesReussites> tables;
+    return tables;
+}
+
+// Names found without regard to case, as the files are.
+QString cleAttente(const QString& fichier)
+{
+    return plierNom(QDir::cleanPath(cheminAbsolu(fichier)));
+}
+
+void reprendreEnAttente(TableDesReussites& table)
+{
+    const auto t = enAttente().constFind(cleAttente(table.fichierSource));
+    if (t == enAttente().constEnd())
+        return;
+    table.reprendreChangements(*t);
+    enAttente().erase(t);
+    int dejaReussis = 0;
+    for (int i = 0; i < table.taille(); ++i)
+        dejaReussis += premierCompte(table.comptes(i)) > 0;
+    etat.NbItemsDejaReussis = dejaReussis;
+}
+
+} // namespace
+
 void ChargerReussites()
 {
     TableDesReussites& table = etat.TableReussites;
+    if (table.aDesChangements() && !table.fichierSource.isEmpty()) {
+        TableDesReussites changements; // the changes alone, not the whole file
+        changements.reprendreChangements(table);
+        enAttente()[cleAttente(table.fichierSource)] = std::move(changements);
+    }
     table.vider();
     if (etat.EleveCourant.isEmpty())
         return;
     const QString chemin = FichierReussites();
     if (profil().reussitesAbsentesPermises && !existeFichier(chemin)) {
         table.fichierSource = chemin;
+        reprendreEnAttente(table);
         return;
     }
     etat.NbItemsDejaReussis = table.charger(lireTexte(chemin)); // a read error leaves it unowned
     table.fichierSource = chemin;
+    reprendreEnAttente(table);
+}
+
+void OublierReussites(const QString& fichier)
+{
+    const QString cle = cleAttente(fichier);
+    enAttente().remove(cle);
+    TableDesReussites& table = etat.TableReussites;
+    if (!table.fichierSource.isEmpty() && cleAttente(table.fichierSource) == cle)
+        table.vider();
 }
 
 namespace {

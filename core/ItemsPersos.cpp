@@ -57,6 +57,12 @@ QStringList trierLignesItemsPersos(const QStringList& lignes)
 void ajouterItems(const QString& chemin, const QStringList& lignes)
 {
     const QString reel = resoudreChemin(chemin);
+    // Written whole, never appended: a disk that refuses part-way would leave a torn item, which
+    // the pupil would then be asked. The lock that every writer of the file takes keeps what
+    // another machine writes meanwhile.
+    const VerrouFichier verrou(reel);
+    if (!verrou.pris())
+        throw ErreurES(chemin);
     switch (genreFichier(reel)) {
     case GenreFichier::Absent:
         ecrireLignes(chemin, lignes);
@@ -70,14 +76,14 @@ void ajouterItems(const QString& chemin, const QStringList& lignes)
         return;
     const QByteArray octets = lireOctets(chemin);
     const QString avant = decoderFichier(octets);
-    // A file saved by hand often ends without a line end: the append puts one first, so that its
-    // last item does not run into the first one added.
+    // A file saved by hand often ends without a line end: one goes first, so that its last item
+    // does not run into the first one added.
     const QByteArray finDeLigne = !octets.isEmpty() && !octets.endsWith('\n') ? QByteArray("\r\n") : QByteArray();
     QString ajout;
     for (const QString& l : lignes)
         ajout += l + QStringLiteral("\r\n");
 
-    // A file that a Linux editor saved in UTF-8 takes UTF-8: Windows-1252 bytes appended to it
+    // A file that a Linux editor saved in UTF-8 takes UTF-8: Windows-1252 bytes added to it
     // would make the whole file read back as Windows-1252, its accents garbled.
     QByteArrayView sansMarque(octets);
     if (sansMarque.startsWith("\xEF\xBB\xBF"))
@@ -85,15 +91,12 @@ void ajouterItems(const QString& chemin, const QStringList& lignes)
     const bool utf8 = avant != depuisWindows1252(sansMarque);
     const QByteArray octetsAjout = utf8 ? ajout.toUtf8() : versWindows1252(ajout);
     const QString attendu = avant + QLatin1String(finDeLigne) + (utf8 ? ajout : depuisWindows1252(octetsAjout));
-    if (decoderFichier(octets + finDeLigne + octetsAjout) == attendu) {
-        switch (ajouterAuFichier(reel, octetsAjout)) {
-        case ResultatAjout::Fait:
-            return;
-        case ResultatAjout::Echec:
+    // The file's own bytes kept as they are where the lines read back as added.
+    const QByteArray apres = octets + finDeLigne + octetsAjout;
+    if (decoderFichier(apres) == attendu) {
+        if (!ecrireFichierEntier(reel, apres))
             throw ErreurES(chemin);
-        case ResultatAjout::Absent:
-            break; // gone meanwhile: written whole below
-        }
+        return;
     }
     // Lines that would change how the whole file reads: the file is written again, whole.
     ecrireLignes(chemin, decouperLignes(avant) + lignes);
@@ -108,8 +111,13 @@ void TrierItemsPersos(const QString& racine)
         const QString dossier = joindreChemin(personnels, groupe);
         for (const QString& f : listerEntrees(dossier, QStringLiteral("*.txt"), GenreEntree::Fichiers)) {
             const QString chemin = joindreChemin(dossier, f);
-            if (!existeFichier(chemin))
+            const QString reel = resoudreChemin(chemin);
+            if (!existeFichier(reel))
                 continue; // only regular files are opened
+            // Items another machine adds meanwhile are not lost under the sorted file.
+            const VerrouFichier verrou(reel);
+            if (!verrou.pris())
+                throw ErreurES(chemin);
             ecrireLignes(chemin, trierLignesItemsPersos(lireLignes(chemin)));
         }
     }

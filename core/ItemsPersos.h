@@ -21,14 +21,15 @@ QStringList trierLignesItemsPersos(const QStringList& lignes);
 
 // Appends lines to a personal or pending file, creating it with them when it is missing (its
 // folder must exist). The lines are written in the file's own encoding, after a line end when
-// its last line has none, so that the file reads back as it was plus the lines. A failure, or
-// an entry of that name that is not a regular file, raises the input/output error and leaves
-// the file as it was.
+// its last line has none, so that the file reads back as it was plus the lines. The file is
+// written whole, under the lock of its writers: a failure, or an entry of that name that is not
+// a regular file, raises the input/output error and leaves the file as it was, no line added.
 void ajouterItems(const QString& chemin, const QStringList& lignes);
 
 // Sorts every personal file of every group under the bank's root (groups whose name holds a
-// dot are not visited). Each file is rewritten, also when already sorted; a file that cannot
-// be read or written raises the run-time input/output error and ends the routine there.
+// dot are not visited). Each file is rewritten under its lock, also when already sorted; a file
+// that cannot be read or written raises the run-time input/output error and ends the routine
+// there.
 void TrierItemsPersos(const QString& racine);
 // The same under the bank of the settings.
 void TrierItemsPersos();

@@ -1,11 +1,11 @@
 #include "ListeValidation.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 
 #include "Chemins.h"
 #include "ErreurES.h"
+#include "Fichiers.h"
 #include "ItemsPersos.h"
 #include "Texte.h"
 
@@ -170,7 +170,7 @@ void appliquerOperations(const QList<OperationFichier>& operations)
             ecrireLignes(o.chemin, o.lignes);
             break;
         case OperationFichier::Genre::Supprimer:
-            if (existeFichier(o.chemin) && !QFile::remove(resoudreChemin(o.chemin)))
+            if (existeFichier(o.chemin) && !supprimerFichier(o.chemin))
                 throw ErreurES(o.chemin);
             break;
         }

@@ -80,6 +80,14 @@ void TableDesReussites::reporterChangements(TableDesReussites& autre) const
         autre.appliquer(c);
 }
 
+void TableDesReussites::reprendreChangements(const TableDesReussites& autre)
+{
+    for (const Changement& c : autre.changements_) {
+        changements_.append(c);
+        appliquer(c);
+    }
+}
+
 void TableDesReussites::indexer(int ligne) const
 {
     if (2 * (indexees_ + 1) > static_cast<int>(index_.size())) {

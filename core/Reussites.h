@@ -40,6 +40,10 @@ public:
     // This run's changes since the load (or the last save), made again on the other table in
     // the order in which they were made here.
     void reporterChangements(TableDesReussites& autre) const;
+    // Whether changes wait for a save.
+    bool aDesChangements() const { return !changements_.isEmpty(); }
+    // The other table's changes made on this one, and kept as this one's, for its next save.
+    void reprendreChangements(const TableDesReussites& autre);
 
     // The rows of a successes file's text, in file order: the key is the text before the first
     // "|", trimmed and A-Z lower-cased; a line without "|" gives an empty key and the whole

@@ -19,6 +19,7 @@
 #include <unistd.h>
 
 #include "Chemins.h"
+#include "OperationsFichiers.h"
 
 namespace {
 
@@ -436,23 +437,60 @@ void fixerDelaiVerrou(int millisecondes)
 
 namespace {
 
-enum class Essai { Pris, Occupe, Impossible, SansVerrous };
+enum class Essai { Pris, Occupe, SansVerrous };
+
+// Sets aside what stands at the lock's name and is no lock that an instance can share with us
+// (seen as vu): an empty folder removed, anything else first moved to a name of its own, then
+// removed as it stands (a link as a link) if it is still what was seen. Another instance may
+// have set the same thing aside a moment before and made its lock there: that one is put back.
+// False when the folder does not allow it.
+bool ecarter(const QByteArray& nom, const struct stat& vu)
+{
+    if (S_ISDIR(vu.st_mode))
+        return ::rmdir(nom.constData()) == 0 || errno == ENOENT || errno == ENOTDIR; // a full one stays
+    // ".tmp" like the checked write's: if a kill leaves it there, the folder's sweep takes it.
+    const QByteArray aparte = nom.left(nom.lastIndexOf('/') + 1) + ".~"
+                              + QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
+    if (!renommerSansRemplacer(AT_FDCWD, nom, AT_FDCWD, aparte))
+        return errno == ENOENT || errno == EEXIST;
+    struct stat a;
+    // Its kind, mode and owner too: a freed inode number is soon given again.
+    if (::lstat(aparte.constData(), &a) == 0 && memeFichier(a, vu) && a.st_mode == vu.st_mode && a.st_uid == vu.st_uid)
+        ::unlink(aparte.constData());
+    else
+        renommerSansRemplacer(AT_FDCWD, aparte, AT_FDCWD, nom); // best effort
+    return true;
+}
 
 // One try, without waiting: the lock file opened (made when missing, open to every user, since
 // machines of a share may work as different users), locked, and still the one of that name.
+// Occupe: held by another, or the name changed under us; try again.
 Essai essayerVerrou(const QByteArray& nom, int& pris)
 {
     int fd = ::open(nom.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd >= 0) {
         ::fchmod(fd, 0666); // the umask aside; best effort
-    } else if (errno == EEXIST) {
-        fd = ::open(nom.constData(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
-        if (fd < 0 && errno == EACCES)
-            fd = ::open(nom.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-        if (fd < 0)
-            return errno == ENOENT ? Essai::Occupe : Essai::Impossible; // ENOENT: let go meanwhile
+    } else if (errno != EEXIST) {
+        // A read-only, full or missing folder: the save itself finds out whether it can be made.
+        return Essai::SansVerrous;
     } else {
-        return Essai::Impossible; // a read-only or missing folder: nothing can be saved there anyway
+        struct stat vu;
+        if (::lstat(nom.constData(), &vu) != 0)
+            return errno == ENOENT ? Essai::Occupe : Essai::SansVerrous; // ENOENT: let go meanwhile
+        // A folder, a link, a FIFO...: never opened, never followed.
+        if (!S_ISREG(vu.st_mode))
+            return ecarter(nom, vu) ? Essai::Occupe : Essai::SansVerrous;
+        // O_NONBLOCK: should a FIFO take the file's place now, open does not wait.
+        const int drapeaux = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+        fd = ::open(nom.constData(), O_RDWR | drapeaux);
+        if (fd < 0 && (errno == EACCES || errno == EPERM || errno == EROFS || errno == ETXTBSY))
+            fd = ::open(nom.constData(), O_RDONLY | drapeaux);
+        if (fd < 0) {
+            if (errno == EACCES || errno == EPERM)
+                // Another user's file, that no instance can lock with us: nobody is excluded by it.
+                return ecarter(nom, vu) ? Essai::Occupe : Essai::SansVerrous;
+            return errno == ENOENT || errno == ELOOP ? Essai::Occupe : Essai::SansVerrous; // replaced meanwhile
+        }
     }
     int r;
     do {
@@ -470,7 +508,7 @@ Essai essayerVerrou(const QByteArray& nom, int& pris)
     // The holder waited for removes the lock file as it lets go: the lock must be on the file
     // that bears the name now, or it excludes nobody.
     struct stat a, b;
-    if (::fstat(fd, &a) != 0 || ::lstat(nom.constData(), &b) != 0 || !memeFichier(a, b)) {
+    if (::fstat(fd, &a) != 0 || ::lstat(nom.constData(), &b) != 0 || !memeFichier(a, b) || !S_ISREG(a.st_mode)) {
         fermer(fd);
         return Essai::Occupe;
     }
@@ -490,8 +528,6 @@ VerrouFichier::VerrouFichier(const QString& chemin) : nom_(cheminVerrou(chemin))
         case Essai::SansVerrous: // worked on as before there were locks
             pris_ = true;
             return;
-        case Essai::Impossible:
-            return;
         case Essai::Occupe:
             break;
         }
@@ -505,8 +541,11 @@ VerrouFichier::~VerrouFichier()
 {
     if (fd_ < 0)
         return;
-    // Removed while still held: whoever waits on it sees that it is gone and makes a new one.
-    ::unlink(nom_.constData());
+    // Removed while still held: whoever waits on it sees that it is gone and makes a new one. Not
+    // when another has set it aside meanwhile: the name may be that one's lock now.
+    struct stat a, b;
+    if (::fstat(fd_, &a) == 0 && ::lstat(nom_.constData(), &b) == 0 && memeFichier(a, b))
+        ::unlink(nom_.constData());
     fermer(fd_);
 }
 

@@ -56,14 +56,18 @@ bool supprimerFichier(const QString& chemin);
 // through a network share: a hidden lock file beside the file, locked with flock, so that the
 // kernel (or the file server) lets it go when its holder dies: a crash never leaves it held. The
 // lock file is removed when the lock is let go. While another instance holds it, it is waited
-// for, up to a delay; it is not taken then, nor when the lock file cannot be made (a read-only
-// folder). On a file system without locks the work goes on without one.
+// for, up to a delay; it is not taken then. Whatever else stands at its name (a folder, a link,
+// another user's file that cannot be opened) is set aside where the folder allows; where it does
+// not, or where no lock file can be made (a read-only folder), and on a file system without
+// locks, the work goes on without one.
 class VerrouFichier {
 public:
     explicit VerrouFichier(const QString& chemin);
     ~VerrouFichier();
     VerrouFichier(const VerrouFichier&) = delete;
     VerrouFichier& operator=(const VerrouFichier&) = delete;
+    // The work may go on: the lock is held, or there is none to be had here. False only when
+    // another instance held it for the whole delay.
     bool pris() const { return pris_; }
 
 private:

@@ -19,6 +19,7 @@
 #include "ChoixTypeImpression.h"
 #include "Etat.h"
 #include "FichierMotDePasse.h"
+#include "FichierReussites.h"
 #include "Fichiers.h"
 #include "Parametrage.h"
 #include "Plateforme.h"
@@ -486,13 +487,8 @@ void TfBilans::bSupprimerClick()
         return;
     const QStringList fichiers = reglesBilans().fichiersASupprimer(etat.RepertoireGroupe, eleve);
     // The successes in memory of that pupil must not write the file back.
-    TableDesReussites& table = etat.TableReussites;
     const QString reussites = nomFichierResultat(etat.RepertoireGroupe, eleve, QStringLiteral("Reussites.txt"));
-    if (!table.fichierSource.isEmpty()
-        && memeNom(QDir::cleanPath(resoudreChemin(table.fichierSource)), QDir::cleanPath(resoudreChemin(reussites)))) {
-        table.vider();
-        table.fichierSource.clear();
-    }
+    OublierReussites(reussites);
     QStringList restes;
     {
         // A save of this pupil's successes on another machine ends first, and none starts meanwhile.

@@ -218,8 +218,8 @@ TEST(ItemsPersos, AjoutImpossible)
         LimiteEcriture limite(8);
         EXPECT_THROW(ajouterItems(s.chemin("plein.txt"), {"un long item|qui ne tient pas"}), ErreurES);
     }
-    // What fitted is a line of its own: the next item added is whole after it.
-    EXPECT_EQ(s.lireOctets("plein.txt"), QByteArray("a|1\r\nu\r\n"));
+    // Nothing of it is left: a part would read as an item with a wrong answer.
+    EXPECT_EQ(s.lireOctets("plein.txt"), QByteArray("a|1\r\n"));
     ajouterItems(s.chemin("plein.txt"), {"b|2"});
-    EXPECT_EQ(s.lireOctets("plein.txt"), QByteArray("a|1\r\nu\r\nb|2\r\n"));
+    EXPECT_EQ(s.lireOctets("plein.txt"), QByteArray("a|1\r\nb|2\r\n"));
 }

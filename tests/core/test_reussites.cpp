@@ -4,8 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <sys/stat.h>
+#include <functional>
+#include <grp.h>
 #include <iostream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "EcriturePerdue.h"
 #include "Enfant.h"
@@ -272,5 +275,116 @@ TEST(Reussites, FichierQuiNEstPlusUnFichierOrdinaire)
         s.ecrireLignes("CM1/Léa_OBV_Reussites.txt", {"chat|1"});
         EXPECT_EQ(EnregistrerReussites(), Enregistrement::Fait);
         EXPECT_EQ(s.lireOctets("CM1/Léa_OBV_Reussites.txt"), octetsLignes({"chat|2"}));
+    }
+}
+
+namespace {
+
+// Runs the save as another user would (a machine of the share logged in as someone else): as
+// root, in a child that gives up root; otherwise here, where the file's mode alone shuts us out.
+int enregistrerCommeUnAutre()
+{
+    auto enregistrer = [] {
+        try {
+            return EnregistrerReussites() == Enregistrement::Fait ? 0 : 1;
+        } catch (const ErreurES&) {
+            return 2;
+        }
+    };
+    if (geteuid() != 0)
+        return enregistrer();
+    return dansUnEnfant([&] {
+        if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)
+            return 3;
+        return enregistrer();
+    });
+}
+
+} // namespace
+
+TEST(Reussites, NomDuVerrouPrisParAutreChose)
+{
+    // Whatever stands at the lock's name and is no lock that a live instance holds never blocks
+    // the save, is never written through nor followed: it is set aside where the folder allows,
+    // else the save goes on without a lock.
+    Minuteur delai(120);
+    struct DelaiNormal {
+        ~DelaiNormal() { fixerDelaiVerrou(10000); }
+    } delaiNormal;
+    fixerDelaiVerrou(200);
+    Seance s(false);
+    eleve(s, "CM1", "Léa");
+    s.ecrireLignes("CM1/autre.txt", {"à garder"});
+    const QString dossier = s.chemin("CM1");
+    const QByteArray verrou = QFile::encodeName(s.chemin("CM1/.~Léa_OBV_Reussites.txt.lck"));
+    const bool root = geteuid() == 0;
+    enum Auteur { Nous, UnAutre };
+    struct Cas {
+        const char* nom;
+        std::function<void()> poser;
+        bool reste;
+        Auteur auteur = Nous;
+        mode_t modeDossier = 0755;
+    };
+    const Cas cas[] = {
+        {"dossier vide", [&] { ASSERT_EQ(mkdir(verrou.constData(), 0755), 0); }, false},
+        {"dossier plein",
+         [&] {
+             ASSERT_EQ(mkdir(verrou.constData(), 0755), 0);
+             s.ecrireLignes("CM1/.~Léa_OBV_Reussites.txt.lck/notes.txt", {"x"});
+         },
+         true},
+        {"lien pendant", [&] { ASSERT_EQ(symlink("absent.txt", verrou.constData()), 0); }, false},
+        {"lien vers un fichier", [&] { ASSERT_EQ(symlink("autre.txt", verrou.constData()), 0); }, false},
+        {"tube nommé", [&] { ASSERT_EQ(mkfifo(verrou.constData(), 0666), 0); }, false},
+        {"reste d'un verrou", [&] { s.ecrireLignes("CM1/.~Léa_OBV_Reussites.txt.lck", {}); }, false},
+        {"fichier fermé d'un autre",
+         [&] {
+             s.ecrireLignes("CM1/.~Léa_OBV_Reussites.txt.lck", {"x"});
+             ASSERT_EQ(chmod(verrou.constData(), root ? 0600 : 0), 0);
+         },
+         false, UnAutre, 0777},
+        // The sticky bit: nobody may remove another's file there.
+        {"fichier fermé d'un autre, dossier collant",
+         [&] {
+             s.ecrireLignes("CM1/.~Léa_OBV_Reussites.txt.lck", {"x"});
+             ASSERT_EQ(chmod(verrou.constData(), 0600), 0);
+         },
+         true, UnAutre, 01777},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        if (c.auteur == UnAutre && c.reste && !root)
+            continue; // our own file is ours to remove
+        s.ecrireLignes("CM1/Léa_OBV_Reussites.txt", {"chat|1"});
+        ChargerReussites();
+        CompterReussite(QStringLiteral("chat"));
+        c.poser();
+        if (c.auteur == UnAutre) {
+            ASSERT_EQ(chmod(QFile::encodeName(s.programme).constData(), 0755), 0);
+            ASSERT_EQ(chmod(QFile::encodeName(dossier).constData(), c.modeDossier), 0);
+            // Replaced by rename, also where only its owner may do that.
+            ASSERT_EQ(chown(QFile::encodeName(s.chemin("CM1/Léa_OBV_Reussites.txt")).constData(), root ? 65534 : geteuid(),
+                            root ? 65534 : getegid()),
+                      0);
+            const int r = enregistrerCommeUnAutre();
+            ASSERT_EQ(chmod(QFile::encodeName(dossier).constData(), 0755), 0);
+            if (r == 3)
+                GTEST_SKIP() << "impossible de changer d'utilisateur ici";
+            EXPECT_EQ(r, 0);
+            etat.TableReussites.vider(); // saved over there: nothing left to save here
+        } else {
+            EXPECT_EQ(EnregistrerReussites(), Enregistrement::Fait);
+        }
+        EXPECT_EQ(s.lireOctets("CM1/Léa_OBV_Reussites.txt"), octetsLignes({"chat|2"}));
+        struct stat l;
+        EXPECT_EQ(lstat(verrou.constData(), &l) == 0, c.reste);
+        // Nothing was followed, nothing was left aside.
+        EXPECT_EQ(s.lireOctets("CM1/autre.txt"), octetsLignes({"à garder"}));
+        EXPECT_FALSE(s.existe("CM1/absent.txt"));
+        EXPECT_EQ(QDir(dossier).entryList({".~*"}, QDir::AllEntries | QDir::Hidden | QDir::System),
+                  c.reste ? QStringList({".~Léa_OBV_Reussites.txt.lck"}) : QStringList());
+        QDir(QFile::decodeName(verrou)).removeRecursively();
+        ::unlink(verrou.constData());
     }
 }

@@ -129,6 +129,37 @@ TEST(AjoutItems, UnEchecGardeLeTexte)
     EXPECT_FALSE(s.existe(perso + "CM1/Tom.txt"));
 }
 
+TEST(AjoutItems, UnDisqueQuiRefuseEnCoursNAjouteRienDeMoitie)
+{
+    // Léa's file takes part of the items, then the disk refuses: it keeps only whole items (those
+    // it had); typed again, each item is there once.
+    Seance s(false);
+    propositions(s);
+    QStringList items;
+    for (int i = 1; i <= 30; ++i)
+        items.append(QStringLiteral("en masse %1|r%1").arg(i, 2, 10, QLatin1Char('0')));
+    ChoixFixe choix;
+    demarrerSansAccueil(s, choix);
+    ajout(s, [&](TfAjoutItems& f) {
+        f.RichEdit1->setPlainText(items.join(QLatin1Char('\n')));
+        choisir(f.cChoixGroupe, "CM1");
+        {
+            LimiteEcriture limite(100);
+            cliquer(f.bValider);
+        }
+        EXPECT_EQ(s.lireOctets(perso + "CM1/Léa.txt"), octetsLignes({"zèbre|zebra"}));
+        cliquer(f.bValider);
+        cliquer(f.bQuitter);
+    });
+    s.p.boite(ReponseBoite::Oui, "Valider pour le groupe CM1 ?");
+    s.p.boite(ReponseBoite::Ok, erreurES(FichierItemsPersos(etat.RepertoireExercices, "CM1", "Léa")));
+    s.p.boite(ReponseBoite::Oui, "Valider pour le groupe CM1 ?");
+    fBilans->bAjoutItemsClick();
+
+    EXPECT_EQ(s.lireOctets(perso + "CM1/Léa.txt"), octetsLignes(items + QStringList({"zèbre|zebra"})));
+    EXPECT_EQ(s.lireOctets(perso + "CM1/Tom.txt"), octetsLignes(items));
+}
+
 // Without a results folder there is no group and no pupil: nothing is added anywhere, and the
 // print forms find nobody (never the bank's folders, nor pupils registered there by mistake).
 TEST(AjoutItems, SansDossierDesBilans)

@@ -69,8 +69,9 @@ TEST(ImpressionOuverture, LeChoixDuResultatsOuvreLaFormeCochee)
             cliquer(f.bValider);
         });
         s.p.fenetre(forme, [](Fiche& f) {
-            if (auto* r = qobject_cast<TfImpressionReussites*>(&f))
+            if (auto* r = qobject_cast<TfImpressionReussites*>(&f)) {
                 EXPECT_EQ(r->RadioButton3->text(), "Pour l'utilisateur Tom");
+            }
             f.Close();
         });
         fBilans->bImprimeItemsPersosClick();

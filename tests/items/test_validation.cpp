@@ -7,6 +7,7 @@
 #include <QTextEdit>
 
 #include "ItemsPersos.h"
+#include "LimiteEcriture.h"
 #include "ListeValidation.h"
 #include "Validation.h"
 #include "outils_items.h"
@@ -165,4 +166,35 @@ TEST(Validation, UnEnregistrementManqueLaisseLeListageEtLaFenetre)
     EXPECT_FALSE(s.existe("_Exercices_OBV/[Tous les exercices personnels]/CM9"));
     EXPECT_EQ(s.lireOctets(aValider + "CM1/Léa_AValider.txt"), octetsLignes({"un chat|cat"}));
     EXPECT_EQ(s.lireOctets(aValider + "CM1/Tom_AValider.txt"), octetsLignes({"le foot|football"}));
+}
+
+TEST(Validation, UnDisqueQuiRefuseEnCoursNeLaissePasDItemDechire)
+{
+    // The disk refuses part-way through Léa's items: her personal file keeps only whole items
+    // (here those it had), the failure is told, and the next acceptance adds each item once.
+    Seance s(false);
+    propositions(s);
+    QStringList items;
+    for (int i = 1; i <= 30; ++i)
+        items.append(QStringLiteral("attente %1|r%1").arg(i, 2, 10, QLatin1Char('0')));
+    s.ecrireLignes(aValider + "CM1/Léa_AValider.txt", items);
+    ChoixFixe choix;
+    demarrerSansAccueil(s, choix);
+    validation(s, [&](TfValidation& f) {
+        choisir(f.cChoixGroupe, "CM1");
+        {
+            LimiteEcriture limite(100);
+            cliquer(f.bValider);
+        }
+        EXPECT_EQ(s.lireOctets(perso + "CM1/Léa.txt"), octetsLignes({"zèbre|zebra"}));
+        EXPECT_EQ(s.lireOctets(aValider + "CM1/Léa_AValider.txt"), octetsLignes(items));
+        cliquer(f.bValider);
+        cliquer(f.bQuitter);
+    });
+    s.p.boite(ReponseBoite::Ok, erreurES(FichierItemsPersos(etat.RepertoireExercices, "CM1", "Léa")));
+    fBilans->bValideClick();
+
+    EXPECT_EQ(s.lireOctets(perso + "CM1/Léa.txt"), octetsLignes(items + QStringList({"zèbre|zebra"})));
+    EXPECT_FALSE(s.existe(aValider + "CM1/Léa_AValider.txt"));
+    EXPECT_EQ(boites(s).size(), 1);
 }

@@ -20,6 +20,7 @@
 #include "FichierDetail.h"
 #include "FichierExos.h"
 #include "FichierReussites.h"
+#include "Fichiers.h"
 #include "LimiteEcriture.h"
 #include "Profil.h"
 #include "Quitter.h"
@@ -27,6 +28,10 @@
 #include "Texte.h"
 #include "Unit1.h"
 #include "Unit2.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 
@@ -477,4 +482,48 @@ TEST(Seance, ResultatsImpossiblesAEcrireDitsUneFoisParExercice)
     EXPECT_TRUE(s.p.finDemandee());
     EXPECT_EQ(s.p.journalDe("boite Erreur").size(), 3);
     EXPECT_EQ(s.lireOctets("_Bilans/CM1/Léa_OBV_Reussites.txt"), octetsLignes({"chat|1"}));
+}
+
+// Léa's save fails (another machine holds the lock past its delay): she is told, and what could
+// not be written waits for her next save in the run. Tom, who signs in meanwhile, does not get it.
+TEST(Seance, ReussitesNonEnregistreesGardeesPourLaSauvegardeSuivante)
+{
+    struct DelaiNormal {
+        ~DelaiNormal() { fixerDelaiVerrou(10000); }
+    } delaiNormal;
+    fixerDelaiVerrou(100);
+    Seance s(false);
+    classe(s, {"##", "chat|chats"}, {"BRUITAGE=Non"});
+    const QByteArray verrou = QFile::encodeName(s.chemin("_Bilans/CM1/.~Léa_OBV_Reussites.txt.lck"));
+    const int autreMachine = open(verrou.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    ASSERT_GE(autreMachine, 0);
+    ASSERT_EQ(flock(autreMachine, LOCK_EX), 0);
+    auto finDExercice = [&s](bool autre) {
+        message(s);
+        s.p.boite(ReponseBoite::Ok, QStringLiteral("Il n'y a plus d'items à retravailler dans cet exercice !"));
+        finale(s, autre);
+    };
+
+    accueil(s, QStringLiteral("Léa"));
+    s.demarrer();
+    finDExercice(true);
+    s.p.boite(ReponseBoite::Ok, QStringLiteral("Erreur d'entrée/sortie sur le fichier ")
+                                    + s.chemin("_Bilans/CM1/Léa_OBV_Reussites.txt") + QStringLiteral("."));
+    accueil(s, QStringLiteral("Tom"));
+    repondre(s, QStringLiteral("chats"));
+    EXPECT_EQ(s.lireOctets("_Bilans/CM1/Léa_OBV_Reussites.txt"), QByteArray());
+    close(autreMachine);
+    unlink(verrou.constData());
+
+    finDExercice(true);
+    accueil(s, QStringLiteral("Léa"));
+    repondre(s, QStringLiteral("chats"));
+    EXPECT_EQ(s.lireOctets("_Bilans/CM1/Tom_OBV_Reussites.txt"), octetsLignes({"chat|1"}));
+
+    finDExercice(false);
+    s.p.boite(ReponseBoite::Non, QStringLiteral("Veux-tu voir ton bilan ?"));
+    repondre(s, QStringLiteral("chats"));
+    EXPECT_TRUE(s.p.finDemandee());
+    EXPECT_EQ(s.lireOctets("_Bilans/CM1/Léa_OBV_Reussites.txt"), octetsLignes({"chat|2"}));
+    EXPECT_EQ(s.p.journalDe("boite Erreur").size(), 1);
 }

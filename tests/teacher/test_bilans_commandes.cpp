@@ -11,7 +11,9 @@
 #include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include "ErreurES.h"
 #include "FichierReussites.h"
 #include "Fichiers.h"
 #include "Parametrage.h"
@@ -268,6 +270,42 @@ TEST(BilansSuppression, LesReussitesDUnAutreEleveRestent)
     EXPECT_FALSE(s.existe("_Bilans/CM1/Tom_Pwd.txt"));
     EXPECT_EQ(etat.TableReussites.taille(), 2);
     EXPECT_EQ(etat.TableReussites.fichierSource, s.chemin("_Bilans/CM1/Léa_OBV_Reussites.txt"));
+}
+
+TEST(BilansSuppression, NomDuVerrouEtReussitesEnAttentePartentAvecLEleve)
+{
+    // Léa's last save failed and Tom signed in since; a dangling link stands at the name of her
+    // successes' lock. Her deletion takes both away: a Léa registered again starts from nothing.
+    Seance s(false);
+    petiteClasse(s);
+    ChoixFixe choix;
+    choix.groupe = "CM1";
+    choix.eleve = "Léa";
+    demarrerSansAccueil(s, choix);
+    eleveConnecte("CM1", "Léa");
+    ChargerReussites();
+    CompterReussite(QStringLiteral("un journal, des ..."));
+    injecterPanneEcriture([](EtapeEcriture e) { return e == EtapeEcriture::Creation; });
+    EXPECT_THROW((void)EnregistrerReussites(), ErreurES);
+    injecterPanneEcriture(nullptr);
+    eleveConnecte("CM1", "Tom");
+    ChargerReussites();
+    const QByteArray verrou = QFile::encodeName(s.chemin("_Bilans/CM1/.~Léa_OBV_Reussites.txt.lck"));
+    ASSERT_EQ(symlink("ailleurs.txt", verrou.constData()), 0);
+
+    bilans(s, 1, [&](TfBilans& f) { cliquer(f.bSupprimer); });
+    s.p.boite(ReponseBoite::Oui);
+    montrerBilans();
+    EXPECT_FALSE(s.existe("_Bilans/CM1/Léa_Pwd.txt"));
+    struct stat l;
+    EXPECT_NE(lstat(verrou.constData(), &l), 0);
+
+    s.ecrireLignes("_Bilans/CM1/Léa_Pwd.txt", {"neuf"});
+    s.ecrireLignes("_Bilans/CM1/Léa_OBV_Reussites.txt", {});
+    eleveConnecte("CM1", "Léa");
+    ChargerReussites();
+    EXPECT_EQ(EnregistrerReussites(), Enregistrement::Fait);
+    EXPECT_EQ(s.lireOctets("_Bilans/CM1/Léa_OBV_Reussites.txt"), QByteArray());
 }
 
 TEST(BilansOuvertures, FichiersDossiersEtPages)

@@ -48,7 +48,7 @@ TEST(BilansPdf, LOngletDetailImprimeEnDeuxCopies)
         EXPECT_EQ(p.travauxImprimes(), 1);
         EXPECT_FALSE(QFileInfo::exists(dossier.path() + QStringLiteral("/detail-2.pdf")));
         EXPECT_EQ(infoPdf(pdf, QStringLiteral("Pages")), QStringLiteral("2"));
-        for (const QString page : {QStringLiteral("1"), QStringLiteral("2")}) {
+        for (const QString& page : {QStringLiteral("1"), QStringLiteral("2")}) {
             SCOPED_TRACE(page.toStdString());
             const QString texte = sortieProgramme(QStringLiteral("pdftotext"),
                                                   {QStringLiteral("-layout"), QStringLiteral("-f"), page,
