@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -324,11 +325,19 @@ TEST(SeanceDictee, DicteeVenueDeWindows)
     s.ecrireNomWindows("_Exercices_CSF/Les f\xeates/chat.wav", son);
     s.ecrireNomWindows("_Exercices_CSF/Les f\xeates/caf\xe9.wav", son);
     s.ecrireNomWindows("_Exercices_CSF/Les f\xeates/CAF\xc9.TXT", "Un caf\xe9 noir.\r\n");
+    QImage tasse(40, 40, QImage::Format_RGB32);
+    tasse.fill(Qt::darkRed);
+    QByteArray jpeg;
+    QBuffer tampon(&jpeg);
+    tampon.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(tasse.save(&tampon, "JPG"));
+    s.ecrireNomWindows("_Exercices_CSF/Les f\xeates/Caf\xe9.jpg", jpeg);
     accueil(s, QStringLiteral("L\u00e9a"), QStringLiteral("Les f\u00eates"));
     s.demarrer();
     EXPECT_EQ(Form1->lNbItemsTotal->text(), QStringLiteral("2"));
     ecouter();
     EXPECT_EQ(Form1->mMessage->toPlainText(), QStringLiteral("Un caf\u00e9 noir."));
+    EXPECT_EQ(Form1->iExplication->pixmap().size(), QSize(40, 40));
     bravo(s);
     repondre(QStringLiteral("caf\u00e9"));
     ecouter();
@@ -343,7 +352,7 @@ TEST(SeanceDictee, DicteeVenueDeWindows)
               QStringList({"caf\u00e9 : [0 s - 1 essai]", "chat : [0 s - 1 essai]"}));
     EXPECT_EQ(s.lireOctets("_Bilans/CM1/L\u00e9a_CSF_Reussites.txt"), octetsLignes({"caf\u00e9|1", "chat|1"}));
     EXPECT_EQ(s.nomsSurDisque("_Exercices_CSF/Les f\xeates"),
-              QList<QByteArray>({"CAF\xc9.TXT", "caf\xe9.wav", "chat.wav"}));
+              QList<QByteArray>({"CAF\xc9.TXT", "Caf\xe9.jpg", "caf\xe9.wav", "chat.wav"}));
 }
 
 // A dictation made on a Mac: its names are decomposed ("e" then the accent). The pupil types the
