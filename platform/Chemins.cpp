@@ -78,9 +78,9 @@ bool prefere(const EntreeDossier& a, const EntreeDossier& b)
     return a.octets < b.octets;
 }
 
-// Every entry of a folder given by its bytes, one for each name (see prefere), with its kind,
-// links followed. Nothing is read but the folder: names are never changed on disk.
-QList<EntreeDossier> lireDossier(const QByteArray& dossier)
+// Every entry of a folder given by its bytes, one for each name (see prefere), with its kind
+// (links followed) when asked. Nothing is read but the folder: names are never changed on disk.
+QList<EntreeDossier> lireDossier(const QByteArray& dossier, bool avecGenres)
 {
     QList<EntreeDossier> r;
     const int fd = ::open(dossier.isEmpty() ? "." : dossier.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -105,8 +105,9 @@ QList<EntreeDossier> lireDossier(const QByteArray& dossier)
             r[*vu] = std::move(entree);
         }
     }
-    for (EntreeDossier& e : r)
-        e.genre = genreFichierDans(fd, e.octets);
+    if (avecGenres)
+        for (EntreeDossier& e : r)
+            e.genre = genreFichierDans(fd, e.octets);
     closedir(d);
     return r;
 }
@@ -134,7 +135,7 @@ struct Resolution {
 std::optional<EntreeDossier> chercherDans(const QByteArray& dossier, const QString& partie)
 {
     std::optional<EntreeDossier> memeCasse;
-    for (EntreeDossier& e : lireDossier(dossier)) {
+    for (EntreeDossier& e : lireDossier(dossier, false)) {
         if (e.nom == partie)
             return std::move(e);
         if (memeNom(e.nom, partie) && (!memeCasse || avantDansListe(e.nom, memeCasse->nom)))
@@ -295,7 +296,7 @@ QStringList listerEntrees(const QString& dossier, const QString& motif, GenreEnt
                           bool sauterCaches)
 {
     QStringList r;
-    for (const EntreeDossier& e : lireDossier(cheminSysteme(dossier.isEmpty() ? QStringLiteral(".") : dossier))) {
+    for (const EntreeDossier& e : lireDossier(cheminSysteme(dossier.isEmpty() ? QStringLiteral(".") : dossier), true)) {
         if ((sauterCaches && e.nom.startsWith(QLatin1Char('.'))) || !correspondMotif(e.nom, motif))
             continue;
         // Only regular files and folders, links followed: a FIFO is never offered.

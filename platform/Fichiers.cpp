@@ -40,12 +40,6 @@ bool panne(EtapeEcriture etape)
     return panne_ && panne_(etape);
 }
 
-// The entry's own bytes on disk: a name from a Windows or Mac archive is opened as it is.
-QByteArray nomSysteme(const QString& chemin)
-{
-    return cheminSysteme(chemin);
-}
-
 // A write past the file-size limit must fail as an error, not kill the program mid-save.
 void ignorerDepassementTaille()
 {
@@ -129,7 +123,37 @@ bool cibleEcriture(const QByteArray& chemin, QByteArray& cible, struct stat& eta
     return true;
 }
 
-void supprimerTemporairesPerimesDans(const QByteArray& dossier);
+// ".~" + letters and digits + ".tmp": the temporary files of ecrireFichierEntier.
+bool nomTemporaire(const char* nom)
+{
+    const size_t n = std::strlen(nom);
+    if (n < 7 || nom[0] != '.' || nom[1] != '~' || std::strcmp(nom + n - 4, ".tmp") != 0)
+        return false;
+    for (size_t i = 2; i < n - 4; ++i)
+        if (!((nom[i] >= '0' && nom[i] <= '9') || (nom[i] >= 'a' && nom[i] <= 'z')))
+            return false;
+    return true;
+}
+
+void supprimerTemporairesPerimesDans(const QByteArray& dossier)
+{
+    // A save takes seconds at the very most; ten minutes leave room for a slow key or share.
+    constexpr time_t perime = 600;
+    DIR* d = ::opendir(dossier.constData());
+    if (!d)
+        return;
+    const int fdDossier = ::dirfd(d);
+    struct stat etatDossier;
+    if (::fstat(fdDossier, &etatDossier) == 0) {
+        while (const dirent* e = ::readdir(d)) {
+            struct stat t;
+            if (nomTemporaire(e->d_name) && ::fstatat(fdDossier, e->d_name, &t, AT_SYMLINK_NOFOLLOW) == 0
+                && S_ISREG(t.st_mode) && t.st_mtime + perime < etatDossier.st_mtime)
+                ::unlinkat(fdDossier, e->d_name, 0); // best effort: the next save tries again
+        }
+    }
+    ::closedir(d);
+}
 
 } // namespace
 
@@ -142,7 +166,7 @@ GenreFichier genreFichier(const QString& chemin)
 {
     if (chemin.isEmpty())
         return GenreFichier::Absent;
-    return genreFichierDans(AT_FDCWD, nomSysteme(chemin));
+    return genreFichierDans(AT_FDCWD, cheminSysteme(chemin));
 }
 
 GenreFichier genreFichierDans(int dossier, const QByteArray& nom)
@@ -160,7 +184,7 @@ GenreFichier genreFichierDans(int dossier, const QByteArray& nom)
 bool lireFichierRegulier(const QString& chemin, QByteArray& octets)
 {
     octets.clear();
-    const QByteArray nom = chemin.isEmpty() ? QByteArray() : nomSysteme(chemin);
+    const QByteArray nom = chemin.isEmpty() ? QByteArray() : cheminSysteme(chemin);
     if (nom.isEmpty() || genreFichierDans(AT_FDCWD, nom) != GenreFichier::Regulier)
         return false;
     // O_NONBLOCK: should a FIFO take the file's place after the check, open does not wait.
@@ -207,7 +231,7 @@ bool ecrireFichierEntier(const QString& chemin, const QByteArray& octets)
     QByteArray cible;
     struct stat ancien {};
     bool existe = false;
-    if (chemin.isEmpty() || !cibleEcriture(nomSysteme(chemin), cible, ancien, existe))
+    if (chemin.isEmpty() || !cibleEcriture(cheminSysteme(chemin), cible, ancien, existe))
         return false;
     const QByteArray dossier = dossierDe(cible);
 
@@ -247,48 +271,12 @@ bool ecrireFichierEntier(const QString& chemin, const QByteArray& octets)
     return true;
 }
 
-namespace {
-
-// ".~" + letters and digits + ".tmp": the temporary files of ecrireFichierEntier.
-bool nomTemporaire(const char* nom)
-{
-    const size_t n = std::strlen(nom);
-    if (n < 7 || nom[0] != '.' || nom[1] != '~' || std::strcmp(nom + n - 4, ".tmp") != 0)
-        return false;
-    for (size_t i = 2; i < n - 4; ++i)
-        if (!((nom[i] >= '0' && nom[i] <= '9') || (nom[i] >= 'a' && nom[i] <= 'z')))
-            return false;
-    return true;
-}
-
-} // namespace
-
 void supprimerTemporairesPerimes(const QString& dossier)
 {
-    supprimerTemporairesPerimesDans(nomSysteme(dossier));
+    supprimerTemporairesPerimesDans(cheminSysteme(dossier));
 }
 
 namespace {
-
-void supprimerTemporairesPerimesDans(const QByteArray& dossier)
-{
-    // A save takes seconds at the very most; ten minutes leave room for a slow key or share.
-    constexpr time_t perime = 600;
-    DIR* d = ::opendir(dossier.constData());
-    if (!d)
-        return;
-    const int fdDossier = ::dirfd(d);
-    struct stat etatDossier;
-    if (::fstat(fdDossier, &etatDossier) == 0) {
-        while (const dirent* e = ::readdir(d)) {
-            struct stat t;
-            if (nomTemporaire(e->d_name) && ::fstatat(fdDossier, e->d_name, &t, AT_SYMLINK_NOFOLLOW) == 0
-                && S_ISREG(t.st_mode) && t.st_mtime + perime < etatDossier.st_mtime)
-                ::unlinkat(fdDossier, e->d_name, 0); // best effort: the next save tries again
-        }
-    }
-    ::closedir(d);
-}
 
 // One write for the whole text where possible: a kill between lines leaves whole lines. A short
 // write is a failure: the rest, written after it, could land after another instance's line.
@@ -340,7 +328,7 @@ ResultatAjout ajouterAuFichier(const QString& chemin, const QByteArray& octets)
     case GenreFichier::Regulier: break;
     default: return ResultatAjout::Echec;
     }
-    const QByteArray nom = nomSysteme(chemin);
+    const QByteArray nom = cheminSysteme(chemin);
     // Read access only to see how the file ends; a file that can only be written is appended to.
     int fd = ::open(nom.constData(), O_RDWR | O_APPEND | O_NONBLOCK | O_CLOEXEC);
     const bool lisible = fd >= 0;
@@ -386,7 +374,7 @@ ResultatAjout ajouterAuFichier(const QString& chemin, const QByteArray& octets)
 
 bool supprimerFichier(const QString& chemin)
 {
-    const QByteArray nom = nomSysteme(chemin);
+    const QByteArray nom = cheminSysteme(chemin);
     struct stat l;
     if (chemin.isEmpty() || ::lstat(nom.constData(), &l) != 0)
         return chemin.isEmpty() || errno == ENOENT;
@@ -414,7 +402,7 @@ long longueurMaximaleNom(const QByteArray& dossier)
 // same; a name too long for the folder is replaced by its hash.
 QByteArray cheminVerrou(const QString& chemin)
 {
-    const QByteArray c = nomSysteme(chemin);
+    const QByteArray c = cheminSysteme(chemin);
     const QByteArray dossier = dossierDe(c);
     const QByteArray fichier = c.mid(c.lastIndexOf('/') + 1);
     QByteArray nom = ".~" + fichier + ".lck";
@@ -557,7 +545,7 @@ bool creerFichiersVides(const QStringList& chemins, QString& echec)
             continue;
         if (genreFichier(chemin) != GenreFichier::Absent || !ecrireFichierEntier(chemin, QByteArray())) {
             for (const QString& c : crees)
-                ::unlink(nomSysteme(c).constData());
+                ::unlink(cheminSysteme(c).constData());
             echec = chemin;
             return false;
         }
@@ -570,7 +558,7 @@ bool creerDossiers(const QString& chemin)
 {
     if (chemin.isEmpty())
         return false;
-    const QByteArray c = nomSysteme(chemin);
+    const QByteArray c = cheminSysteme(chemin);
     for (qsizetype i = c.indexOf('/', 1);; i = c.indexOf('/', i + 1)) {
         const QByteArray partie = i < 0 ? c : c.left(i);
         if (!partie.isEmpty() && genreFichierDans(AT_FDCWD, partie) == GenreFichier::Absent
@@ -586,5 +574,5 @@ bool nomFichierAdmis(const QString& dossier, const QString& nom)
 {
     return !nom.isEmpty()
            && nom.normalized(QString::NormalizationForm_C).toUtf8().size()
-                  <= longueurMaximaleNom(nomSysteme(dossier.isEmpty() ? QStringLiteral(".") : dossier));
+                  <= longueurMaximaleNom(cheminSysteme(dossier.isEmpty() ? QStringLiteral(".") : dossier));
 }

@@ -13,11 +13,6 @@
 
 namespace {
 
-QByteArray nomSysteme(const QString& chemin)
-{
-    return cheminSysteme(chemin);
-}
-
 // Copies a regular file to a name that must not exist yet; the copy is removed when it fails.
 bool copierFichierNeuf(const QByteArray& source, const QByteArray& destination, mode_t mode)
 {
@@ -167,21 +162,21 @@ bool existeEntree(const QString& chemin)
     if (chemin.isEmpty())
         return false;
     struct stat st;
-    return lstat(nomSysteme(chemin).constData(), &st) == 0;
+    return lstat(cheminSysteme(chemin).constData(), &st) == 0;
 }
 
 bool DeplacerFichier(const QString& source, const QString& destination)
 {
     if (source.isEmpty() || destination.isEmpty())
         return false;
-    const QByteArray s = nomSysteme(source);
+    const QByteArray s = cheminSysteme(source);
     struct stat st;
     if (lstat(s.constData(), &st) != 0)
         return false;
     // Taken in any case: on the classroom's data two names that differ by case are one name.
     if (existeEntree(destination))
         return false;
-    const QByteArray d = nomSysteme(destination);
+    const QByteArray d = cheminSysteme(destination);
 
     if (renommerSansRemplacer(AT_FDCWD, s, AT_FDCWD, d))
         return true;
@@ -190,14 +185,14 @@ bool DeplacerFichier(const QString& source, const QString& destination)
 
 bool supprimerDossierVide(const QString& chemin)
 {
-    return !chemin.isEmpty() && rmdir(nomSysteme(chemin).constData()) == 0;
+    return !chemin.isEmpty() && rmdir(cheminSysteme(chemin).constData()) == 0;
 }
 
 bool SupprimerDossier(const QString& chemin)
 {
     if (chemin.isEmpty())
         return false;
-    const QByteArray c = nomSysteme(chemin);
+    const QByteArray c = cheminSysteme(chemin);
     struct stat st;
     if (lstat(c.constData(), &st) != 0)
         return false;
