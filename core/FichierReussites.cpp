@@ -40,10 +40,7 @@ void reprendreEnAttente(TableDesReussites& table)
         return;
     table.reprendreChangements(*t);
     enAttente().erase(t);
-    int dejaReussis = 0;
-    for (int i = 0; i < table.taille(); ++i)
-        dejaReussis += premierCompte(table.comptes(i)) > 0;
-    etat.NbItemsDejaReussis = dejaReussis;
+    etat.NbItemsDejaReussis = table.dejaReussis();
 }
 
 } // namespace

@@ -143,7 +143,6 @@ int TableDesReussites::charger(QString texte)
         lignes += d[i] == QLatin1Char('\n');
     lignes_.reserve(lignes + 1);
 
-    int dejaReussis = 0;
     qsizetype debutLigne = 0;
     while (debutLigne < n) {
         qsizetype finLigne = debutLigne;
@@ -171,11 +170,17 @@ int TableDesReussites::charger(QString texte)
             l.comptes = {barre + 1, finLigne - barre - 1};
         }
         lignes_.append(l);
-        if (premierCompte(vue(l.comptes)) > 0)
-            ++dejaReussis;
         debutLigne = suite;
     }
-    return dejaReussis;
+    return dejaReussis();
+}
+
+int TableDesReussites::dejaReussis() const
+{
+    int n = 0;
+    for (const Ligne& l : lignes_)
+        n += premierCompte(vue(l.comptes)) > 0;
+    return n;
 }
 
 QStringList TableDesReussites::lignesFichier() const

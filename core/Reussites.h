@@ -47,8 +47,10 @@ public:
 
     // The rows of a successes file's text, in file order: the key is the text before the first
     // "|", trimmed and A-Z lower-cased; a line without "|" gives an empty key and the whole
-    // line as counts. Gives the number of rows whose counts begin with a number above 0.
+    // line as counts. Gives dejaReussis().
     int charger(QString texte);
+    // The number of rows whose counts begin with a number above 0.
+    int dejaReussis() const;
     // The file's text: one line key + "|" + counts a row, each ended by CR LF.
     QStringList lignesFichier() const;
 
